@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "ui/form1.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  vbe::Form1 window({.drives = vbe::DriveTable::ForThisHost(), .dialogs = nullptr, .end_program = {}});
+  window.show();
+  return app.exec();
+}

@@ -1,0 +1,167 @@
+#include "platform/file_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace vbe {
+namespace {
+
+std::string ReasonOf(std::error_code ec) {
+  std::string text = ec.message();
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
+
+std::string ReasonOfErrno(int error) { return ReasonOf(std::error_code(error, std::generic_category())); }
+
+// Keeps a FILE* closed on every way out of a function.
+class OpenFile {
+ public:
+  explicit OpenFile(std::FILE* file) : file_(file) {}
+  ~OpenFile() {
+    if (file_) std::fclose(file_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  std::FILE* get() const { return file_; }
+  // Closes now and reports whether everything buffered reached the file.
+  bool Close() {
+    std::FILE* f = file_;
+    file_ = nullptr;
+    return std::fclose(f) == 0;
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+std::FILE* Open(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+  std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
+  return _wfopen(path.c_str(), wide_mode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// Writes, flushes and, where the host allows, forces the bytes onto the disk.
+int WriteAll(OpenFile& file, std::string_view bytes) {
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+    return errno ? errno : EIO;
+  }
+  if (std::fflush(file.get()) != 0) return errno ? errno : EIO;
+#ifndef _WIN32
+  if (::fsync(fileno(file.get())) != 0 && errno != EINVAL) return errno;
+#endif
+  return 0;
+}
+
+bool HasNoWriteBit(fs::perms p) {
+  using fs::perms;
+  return (p & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
+}
+
+// Only plain files are read or written: a folder, a device or a pipe is refused before it is
+// opened, so nothing blocks on a pipe or renames a file over a device.
+IoResult CheckRegularFile(const fs::path& path, bool may_be_missing) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) {
+    return may_be_missing ? IoResult{} : IoResult::Failure(ReasonOfErrno(ENOENT));
+  }
+  if (fs::is_directory(status)) return IoResult::Failure(ReasonOfErrno(EISDIR));
+  if (!fs::is_regular_file(status)) return IoResult::Failure("It is not a plain file.");
+  return {};
+}
+
+}  // namespace
+
+ReadResult ReadWholeFile(const fs::path& path, std::uintmax_t max_bytes) {
+  if (IoResult kind = CheckRegularFile(path, /*may_be_missing=*/false); !kind) return {kind, {}};
+  errno = 0;
+  OpenFile file(Open(path, "rb"));
+  if (!file.get()) return {IoResult::Failure(ReasonOfErrno(errno ? errno : ENOENT)), {}};
+
+  std::string bytes;
+  char buffer[8192];
+  while (true) {
+    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+    if (bytes.size() + got > max_bytes) return {IoResult::Failure("The file is too long."), {}};
+    bytes.append(buffer, got);
+    if (got < sizeof buffer) break;
+  }
+  if (std::ferror(file.get())) return {IoResult::Failure(ReasonOfErrno(EIO)), {}};
+  return {IoResult{}, std::move(bytes)};
+}
+
+IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes) {
+  std::error_code ec;
+  fs::path target = requested;
+  // Through a link the file it points at is replaced, not the link.
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    const fs::path resolved = fs::canonical(target, ec);
+    if (!ec) target = resolved;
+  }
+  if (IoResult kind = CheckRegularFile(target, /*may_be_missing=*/true); !kind) return kind;
+  const fs::file_status status = fs::status(target, ec);
+  const bool exists = fs::exists(status);
+  if (exists && HasNoWriteBit(status.permissions())) {
+    return IoResult::Failure("The file is read-only.");
+  }
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, ec)) return IoResult::Failure(ReasonOfErrno(ENOENT));
+
+  static std::mt19937_64 random_names{std::random_device{}()};
+  fs::path temporary;
+  std::FILE* raw = nullptr;
+  for (int attempt = 0; attempt < 16 && !raw; ++attempt) {
+    temporary = folder / ("." + target.filename().string() + "." +
+                          std::to_string(random_names() % 1000000000) + ".tmp");
+    errno = 0;
+    raw = Open(temporary, "wbx");
+    if (!raw && errno != EEXIST) break;
+  }
+  if (!raw) return IoResult::Failure(ReasonOfErrno(errno ? errno : EIO));
+
+  OpenFile file(raw);
+  int error = WriteAll(file, bytes);
+  if (!file.Close() && error == 0) error = errno ? errno : EIO;
+  if (error == 0 && exists) {
+    fs::permissions(temporary, status.permissions(), ec);  // keep the old file's permissions
+  }
+  if (error == 0) {
+    fs::rename(temporary, target, ec);
+    if (!ec) return {};
+  }
+  std::error_code ignored;
+  fs::remove(temporary, ignored);
+  return IoResult::Failure(error ? ReasonOfErrno(error) : ReasonOf(ec));
+}
+
+IoResult AppendToFile(const fs::path& target, std::string_view bytes) {
+  if (IoResult kind = CheckRegularFile(target, /*may_be_missing=*/true); !kind) return kind;
+  errno = 0;
+  OpenFile file(Open(target, "ab"));
+  if (!file.get()) return IoResult::Failure(ReasonOfErrno(errno ? errno : EIO));
+  int error = WriteAll(file, bytes);
+  if (!file.Close() && error == 0) error = errno ? errno : EIO;
+  return error ? IoResult::Failure(ReasonOfErrno(error)) : IoResult{};
+}
+
+bool CanOpenForReading(const fs::path& path) {
+  if (!CheckRegularFile(path, /*may_be_missing=*/false)) return false;
+  OpenFile file(Open(path, "rb"));
+  return file.get() != nullptr;
+}
+
+}  // namespace vbe

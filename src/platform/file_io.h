@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vbe {
+
+// The outcome of a file operation; `reason` says in the user's words what went wrong.
+struct IoResult {
+  bool ok = true;
+  std::string reason;
+
+  explicit operator bool() const { return ok; }
+  static IoResult Failure(std::string reason) { return {false, std::move(reason)}; }
+};
+
+struct ReadResult {
+  IoResult status;
+  std::string bytes;
+};
+
+// Reads a whole file. A file longer than `max_bytes` is refused without being read.
+ReadResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t max_bytes);
+
+// Replaces a file's whole content, or creates it: the bytes go to a temporary file beside the
+// target, which is then renamed over it. A failure leaves an existing file as it was. A
+// read-only file is refused even where the host would let its folder be rewritten.
+IoResult ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Adds bytes at the end of a file, creating it when missing; nothing else of it changes.
+IoResult AppendToFile(const std::filesystem::path& target, std::string_view bytes);
+
+// Opens a file for reading and closes it at once: proves that it exists and can be read.
+bool CanOpenForReading(const std::filesystem::path& path);
+
+}  // namespace vbe

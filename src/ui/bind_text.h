@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QValidator>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vbe {
+
+// The black square that stands for the spacing mark (byte 0x85) in the editors and the preview.
+inline constexpr char16_t SpacingMarkShown = u'\u25A0';
+
+// Bytes of the code page as the widgets show them: byte for character, 0x85 as the black square.
+QString BindTextToQString(std::string_view bytes);
+
+// The bytes of a widget's text; nothing when a character has no byte in the code page. The
+// black square and the ellipsis both become 0x85.
+std::optional<std::string> QStringToBindText(const QString& text);
+
+// The same, with "?" for a character the code page cannot carry.
+std::string QStringToBindTextLossy(const QString& text);
+
+// A message text for a Qt widget: CR LF rows become line breaks.
+QString MessageTextToQString(std::string_view bytes);
+
+// Keeps out of a line editor whatever the code page cannot carry, and the control characters
+// that would break a say command; an ellipsis turns into the black square it is saved as.
+class LineCharacterFilter : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override;
+};
+
+}  // namespace vbe

@@ -1,0 +1,77 @@
+// The editor's windows, built with Qt Widgets.
+//
+// Form1 is the main window. It owns the controls that hold the bind (Text1 to Text8, the
+// colour options, the key chooser, the autoexec settings) and implements BindDocument over
+// them, so the operations of core/ run on the real controls. Every control's place, size,
+// caption, font and colours come from the control table below, one row a control, in twips as
+// the layout is drawn; 15 twips make one device-independent pixel.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <span>
+
+namespace vbe {
+
+enum class ControlKind {
+  PictureButton,  // a button with a 32 by 32 icon above its caption
+  Button,
+  LineEditor,     // single-line text box
+  MultiLineBox,   // multi-line text box
+  OptionButton,
+  CheckBox,
+  Label,
+  Shape,          // a rectangle's outline
+  ComboBox,       // editable drop-down, unsorted
+};
+
+enum class FontName { Default, SansBold, Courier, Fixedsys };
+
+// A colour of the layout: the kind's own default, red-green-blue, or a colour of the desktop's
+// scheme named by its system colour index.
+struct LayoutColour {
+  enum class Kind { Default, Rgb, System } kind = Kind::Default;
+  int value = 0;  // 0xRRGGBB for Rgb, the index for System
+};
+
+inline constexpr LayoutColour DefaultColour{};
+constexpr LayoutColour Rgb(int r, int g, int b) {
+  return {LayoutColour::Kind::Rgb, (r << 16) | (g << 8) | b};
+}
+constexpr LayoutColour SystemColour(int index) { return {LayoutColour::Kind::System, index}; }
+
+struct ControlRow {
+  const char* name;
+  ControlKind kind;
+  const char* caption;  // Windows-1252; "&" marks the access key
+  int left, top, width, height;  // twips
+  int tab;              // place in the tab order; -1 for labels and shapes
+  FontName font;
+  LayoutColour background;
+  LayoutColour text;    // for a shape, its outline
+  bool visible = true;
+  bool enabled = true;
+  bool checked = false;
+  int max_length = 0;   // 0: no limit
+  bool locked = false;  // read-only
+};
+
+inline constexpr int TwipsPerPixel = 15;
+constexpr int Pixels(int twips) { return twips / TwipsPerPixel; }
+inline QRect PixelRect(const ControlRow& row) {
+  return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
+}
+
+inline constexpr int MainClientWidth = 10440;
+inline constexpr int MainClientHeight = 6705;
+
+std::span<const ControlRow> MainWindowControls();
+const ControlRow* FindControlRow(std::span<const ControlRow> rows, const char* name);
+
+// Fonts and colours as the host can show them: a font the host lacks falls back to one of the
+// same kind, and a system colour index to the palette role of the desktop's scheme.
+QFont LayoutFont(FontName name);
+QColor ResolveColour(LayoutColour colour, const QColor& fallback);
+
+}  // namespace vbe

@@ -1,0 +1,260 @@
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <algorithm>
+#include <vector>
+
+#include "ui/bind_text.h"
+#include "ui/control_table.h"
+
+namespace vbe {
+namespace {
+
+constexpr QColor kPictureGround(8, 8, 24);
+
+// A rectangle's outline; it takes no focus and lets clicks through.
+class OutlineShape : public QWidget {
+ public:
+  OutlineShape(const QColor& outline, QWidget* parent) : QWidget(parent), outline_(outline) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(outline_);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+
+ private:
+  QColor outline_;
+};
+
+QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
+  const QString caption = BindTextToQString(row.caption);
+  switch (row.kind) {
+    case ControlKind::PictureButton: {
+      auto* button = new QToolButton(parent);
+      button->setText(caption);
+      button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+      button->setIconSize(QSize(32, 32));
+      button->setFocusPolicy(Qt::StrongFocus);
+      return button;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::LineEditor: {
+      auto* editor = new QLineEdit(caption, parent);
+      if (row.max_length > 0) editor->setMaxLength(row.max_length);
+      editor->setReadOnly(row.locked);
+      editor->setValidator(new LineCharacterFilter(editor));
+      return editor;
+    }
+    case ControlKind::MultiLineBox: {
+      auto* box = new QPlainTextEdit(caption, parent);
+      box->setReadOnly(row.locked);
+      box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+      box->setLineWrapMode(QPlainTextEdit::NoWrap);
+      box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      return box;
+    }
+    case ControlKind::OptionButton: {
+      auto* option = new QRadioButton(caption, parent);
+      option->setChecked(row.checked);
+      return option;
+    }
+    case ControlKind::CheckBox: {
+      auto* check = new QCheckBox(caption, parent);
+      check->setTristate(true);
+      check->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
+      return check;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setTextFormat(Qt::PlainText);
+      return label;
+    }
+    case ControlKind::Shape:
+      return new OutlineShape(ResolveColour(row.text, Qt::black), parent);
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      combo->lineEdit()->setValidator(new LineCharacterFilter(combo));
+      combo->setEditText(caption);
+      return combo;
+    }
+  }
+  return nullptr;
+}
+
+void ApplyColours(const ControlRow& row, QWidget* control) {
+  QPalette palette = control->palette();
+  const bool text_box =
+      row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
+  if (row.background.kind != LayoutColour::Kind::Default) {
+    const QPalette::ColorRole role = text_box ? QPalette::Base : control->backgroundRole();
+    palette.setColor(role, ResolveColour(row.background, palette.color(role)));
+    control->setAutoFillBackground(!text_box);
+  }
+  if (row.text.kind != LayoutColour::Kind::Default && row.kind != ControlKind::Shape) {
+    const QPalette::ColorRole role = text_box ? QPalette::Text : QPalette::WindowText;
+    palette.setColor(role, ResolveColour(row.text, palette.color(role)));
+  }
+  control->setPalette(palette);
+}
+
+// A caption drawn in a fallback font may be wider than its control; a slightly smaller size
+// keeps the whole caption in the place the layout gives it.
+void FitCaption(QWidget* control) {
+  if (!qobject_cast<QLabel*>(control) && !qobject_cast<QCheckBox*>(control) &&
+      !qobject_cast<QRadioButton*>(control)) {
+    return;
+  }
+  QFont font = control->font();
+  while (control->sizeHint().width() > control->width() && font.pointSizeF() > 6.5) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+    control->setFont(font);
+  }
+}
+
+}  // namespace
+
+Form1::Form1(Form1Host host, QWidget* parent)
+    : QWidget(parent),
+      drives_(std::move(host.drives)),
+      common_dialog_(this, drives_),
+      editor_{*this, host.dialogs ? *host.dialogs : common_dialog_, drives_},
+      end_program_(std::move(host.end_program)) {
+  if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
+  setObjectName("Form1");
+  setWindowTitle(ProgramTitle);
+  setWindowIcon(QIcon(":/vbe/window.png"));
+  setFont(LayoutFont(FontName::Default));
+  setFixedSize(Pixels(MainClientWidth), Pixels(MainClientHeight));
+  background_.load(":/vbe/background.png");
+
+  BuildControls();
+  LoadMainWindow();
+  WireCommands();
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  findChild<QWidget*>("Command1")->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildControls() {
+  std::vector<std::pair<int, QWidget*>> tab_order;
+  for (const ControlRow& row : MainWindowControls()) {
+    QWidget* control = MakeControl(row, this);
+    control->setObjectName(row.name);
+    control->setGeometry(PixelRect(row));
+    control->setFont(LayoutFont(row.font));
+    ApplyColours(row, control);
+    FitCaption(control);
+    control->setEnabled(row.enabled);
+    control->setVisible(row.visible);
+    if (row.tab >= 0) {
+      tab_order.emplace_back(row.tab, control);
+    } else {
+      control->setFocusPolicy(Qt::NoFocus);
+    }
+  }
+  std::sort(tab_order.begin(), tab_order.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tab_order.size(); ++i) {
+    setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+  }
+
+  for (int k = 0; k < LineCount; ++k) {
+    line_editors_[k] = findChild<QLineEdit*>(QString("Text%1").arg(k + 1));
+  }
+  option1_ = findChild<QRadioButton*>("Option1");
+  option2_ = findChild<QRadioButton*>("Option2");
+  combo1_ = findChild<QComboBox*>("Combo1");
+  check2_ = findChild<QCheckBox*>("Check2");
+  check2_->setTristate(false);
+  text15_ = findChild<QLineEdit*>("Text15");
+  text15_->setCursorPosition(0);
+  text14_ = findChild<QPlainTextEdit*>("Text14");
+
+  const std::pair<const char*, const char*> icons[] = {
+      {"Command1", ":/vbe/new.png"}, {"Command3", ":/vbe/open.png"}, {"Command4", ":/vbe/save.png"}};
+  for (const auto& [name, file] : icons) findChild<QToolButton*>(name)->setIcon(QIcon(file));
+}
+
+void Form1::LoadMainWindow() {
+  common_dialog_.SetFilter(ConfigFileFilter);
+  common_dialog_.SetFlags(OverwritePromptFlag);
+}
+
+void Form1::OnClick(const char* button, std::function<void()> action) {
+  connect(findChild<QAbstractButton*>(button), &QAbstractButton::clicked, this,
+          [action = std::move(action)] { action(); });
+}
+
+void Form1::WireCommands() {
+  OnClick("Command1", [this] { NewBind(editor_); });
+  OnClick("Command4", [this] { SaveBind(editor_); });
+  OnClick("Command6", [this] { ExitProgram(); });
+}
+
+std::string Form1::Line(int number) const {
+  return QStringToBindTextLossy(line_editors_.at(number - 1)->text());
+}
+
+void Form1::SetLine(int number, const std::string& text) {
+  line_editors_.at(number - 1)->setText(BindTextToQString(text));
+}
+
+TextColour Form1::Colour() const {
+  return option1_->isChecked() ? TextColour::White : TextColour::Yellow;
+}
+
+void Form1::SetColour(TextColour colour) {
+  (colour == TextColour::White ? option1_ : option2_)->setChecked(true);
+}
+
+std::string Form1::Key() const { return QStringToBindTextLossy(combo1_->currentText()); }
+
+bool Form1::AddToAutoexec() const { return check2_->isChecked(); }
+
+std::string Form1::AutoexecFolder() const { return QStringToBindTextLossy(text15_->text()); }
+
+void Form1::ExitProgram() {
+  if (exiting_) return;
+  exiting_ = true;
+  end_program_();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kPictureGround);
+  painter.drawPixmap(0, 0, background_);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  ExitProgram();
+  event->accept();
+}
+
+}  // namespace vbe

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "core/bind_document.h"
+#include "core/operations.h"
+#include "platform/drive_table.h"
+#include "ui/qt_dialogs.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace vbe {
+
+// What the main window is given by the program or by a test.
+struct Form1Host {
+  DriveTable drives;
+  // The user's side of the operations; null for the window's own Qt message boxes and file
+  // dialog. Tests answer with a scripted fake.
+  UserDialogs* dialogs = nullptr;
+  // Ends the program; null to quit the application's event loop.
+  std::function<void()> end_program;
+};
+
+inline constexpr const char* ProgramTitle = "Vellmar Bind Editor";
+
+// The editor's main window. It holds the one bind in its controls and is the document the
+// operations work on.
+class Form1 : public QWidget, public BindDocument {
+ public:
+  explicit Form1(Form1Host host, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  std::string Line(int number) const override;
+  void SetLine(int number, const std::string& text) override;
+  TextColour Colour() const override;
+  void SetColour(TextColour colour) override;
+  std::string Key() const override;
+  bool AddToAutoexec() const override;
+  std::string AutoexecFolder() const override;
+  std::string FileName() const override { return file_name_; }
+  void SetFileName(const std::string& file_name) override { file_name_ = file_name; }
+
+  // The shared open/save dialog with the settings the load step gave it.
+  QtUserDialogs& CommonDialog1() { return common_dialog_; }
+  EditorServices& Editor() { return editor_; }
+
+  // Plays the exit cue and ends the program at once, without questions.
+  void ExitProgram();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void LoadMainWindow();
+  void WireCommands();
+  void OnClick(const char* button, std::function<void()> action);
+
+  DriveTable drives_;
+  QtUserDialogs common_dialog_;
+  EditorServices editor_;
+  std::function<void()> end_program_;
+  std::string file_name_;
+  bool exiting_ = false;
+  QPixmap background_;
+
+  std::array<QLineEdit*, LineCount> line_editors_{};
+  QRadioButton* option1_ = nullptr;
+  QRadioButton* option2_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  QCheckBox* check2_ = nullptr;
+  QLineEdit* text15_ = nullptr;
+  QPlainTextEdit* text14_ = nullptr;
+};
+
+}  // namespace vbe

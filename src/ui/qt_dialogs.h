@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include "core/user_dialogs.h"
+#include "platform/drive_table.h"
+
+namespace vbe {
+
+// The message boxes and the shared open/save file dialog as Qt shows them. The file dialog
+// keeps its filter list and flags, set once when the main window loads; its file name is the
+// document's, handed in on every call.
+class QtUserDialogs : public UserDialogs {
+ public:
+  QtUserDialogs(QWidget* parent, const DriveTable& drives);
+
+  // A filter list of description and pattern pairs separated by "|", as ConfigFileFilter.
+  void SetFilter(std::string_view filter_list);
+  void SetFlags(int flags) { flags_ = flags; }
+  const QStringList& NameFilters() const { return name_filters_; }
+
+  Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
+  std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& file_name) override;
+
+ private:
+  QPointer<QWidget> parent_;
+  const DriveTable& drives_;
+  QStringList name_filters_;
+  int flags_ = 0;
+};
+
+}  // namespace vbe
