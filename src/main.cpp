@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  vbe::Form1 window({.drives = vbe::DriveTable::ForThisHost(), .dialogs = nullptr, .end_program = {}});
+  vbe::Form1 window({.drives = vbe::DriveTable::ForThisHost(), .dialogs = nullptr, .end_program = {}, .audio = nullptr});
   window.show();
   return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "core/bind_document.h"
 #include "core/user_dialogs.h"
 #include "platform/drive_table.h"
+#include "sound/audio_commands.h"
 
 namespace vbe {
 
@@ -11,6 +12,7 @@ struct EditorServices {
   BindDocument& document;
   UserDialogs& dialogs;
   const DriveTable& drives;
+  AudioCommands& audio;
 };
 
 // "&New": asks, and on Yes empties the eight lines. Nothing else changes.

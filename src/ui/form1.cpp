@@ -140,7 +140,9 @@ Form1::Form1(Form1Host host, QWidget* parent)
     : QWidget(parent),
       drives_(std::move(host.drives)),
       common_dialog_(this, drives_),
-      editor_{*this, host.dialogs ? *host.dialogs : common_dialog_, drives_},
+      own_audio_(nullptr),
+      editor_{*this, host.dialogs ? *host.dialogs : common_dialog_, drives_,
+              host.audio ? *host.audio : own_audio_},
       end_program_(std::move(host.end_program)) {
   if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
   setObjectName("Form1");

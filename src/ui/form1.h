@@ -9,6 +9,7 @@
 #include "core/bind_document.h"
 #include "core/operations.h"
 #include "platform/drive_table.h"
+#include "sound/audio_commands.h"
 #include "ui/qt_dialogs.h"
 
 class QCheckBox;
@@ -27,6 +28,8 @@ struct Form1Host {
   UserDialogs* dialogs = nullptr;
   // Ends the program; null to quit the application's event loop.
   std::function<void()> end_program;
+  // Where the sound cues go; null for the host's own audio, created on the first cue.
+  AudioCommands* audio = nullptr;
 };
 
 inline constexpr const char* ProgramTitle = "Vellmar Bind Editor";
@@ -67,6 +70,7 @@ class Form1 : public QWidget, public BindDocument {
 
   DriveTable drives_;
   QtUserDialogs common_dialog_;
+  LazyAudioCommands own_audio_;
   EditorServices editor_;
   std::function<void()> end_program_;
   std::string file_name_;

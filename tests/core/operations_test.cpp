@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/bind_file.h"
+#include "support/recording_audio.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -12,6 +13,7 @@ namespace vbe {
 namespace {
 
 using testing::ReadBytes;
+using testing::RecordingAudio;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -30,7 +32,8 @@ class Operations : public ::testing::Test {
   DriveTable drives;
   MemoryBindDocument document;
   ScriptedDialogs dialogs;
-  EditorServices editor{document, dialogs, drives};
+  RecordingAudio audio;
+  EditorServices editor{document, dialogs, drives, audio};
 };
 
 TEST_F(Operations, NewBindAsksAndEmptiesTheLinesOnlyOnYes) {

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "core/bind_file.h"
+#include "support/recording_audio.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/bind_text.h"
@@ -23,6 +24,7 @@ namespace vbe {
 namespace {
 
 using testing::ReadBytes;
+using testing::RecordingAudio;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 
@@ -32,7 +34,7 @@ class MainWindow : public ::testing::Test {
   MainWindow() {
     DriveTable drives;
     drives.SetDrive('c', disk.path());
-    form = std::make_unique<Form1>(Form1Host{drives, &dialogs, [this] { ++program_ends; }});
+    form = std::make_unique<Form1>(Form1Host{drives, &dialogs, [this] { ++program_ends; }, &audio});
   }
 
   template <typename T = QWidget>
@@ -50,6 +52,7 @@ class MainWindow : public ::testing::Test {
 
   TempFolder disk;
   ScriptedDialogs dialogs;
+  RecordingAudio audio;
   int program_ends = 0;
   std::unique_ptr<Form1> form;
 };
@@ -190,7 +193,7 @@ TEST_F(MainWindow, ExitAndTheCloseControlEndTheProgramOnce) {
 
   DriveTable drives;
   int ends = 0;
-  Form1 other(Form1Host{drives, &dialogs, [&ends] { ++ends; }});
+  Form1 other(Form1Host{drives, &dialogs, [&ends] { ++ends; }, &audio});
   other.show();
   other.close();
   EXPECT_EQ(ends, 1);

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "core/bind_file.h"
+#include "support/recording_audio.h"
 #include "support/temp_folder.h"
 #include "ui/form1.h"
 #include "ui_test_support.h"
@@ -60,7 +61,8 @@ TEST(QtFileDialog, SavesUnderTheTypedNameWithTheBindFilters) {
   TempFolder disk;
   DriveTable drives;
   drives.SetDrive('c', disk.path());
-  Form1 form(Form1Host{drives, nullptr, [] {}});
+  testing::RecordingAudio audio;
+  Form1 form(Form1Host{drives, nullptr, [] {}, &audio});
   form.SetLine(1, "hello");
   form.SetFileName("c:\\earlier.cfg");
 

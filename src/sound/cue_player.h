@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+#include "sound/audio_commands.h"
+
+namespace vbe {
+
+// The three cues, with the short names the game's Windows media folder gives them.
+inline constexpr std::string_view OpenCue = "c:\\windows\\media\\robot~15.wav";
+inline constexpr std::string_view SaveCue = "c:\\windows\\media\\robot~18.wav";
+inline constexpr std::string_view ExitCue = "c:\\windows\\media\\robotz~8.wav";
+
+// Every cue plays under this one alias, so a new cue cuts the old one off.
+inline constexpr std::string_view CueAlias = "sound";
+
+// Stops and closes whatever plays under the alias. What the back end answers is ignored.
+void StopCue(AudioCommands& audio);
+
+// Stops the running cue, opens the WAV file under the alias and starts it without waiting.
+void PlayCue(AudioCommands& audio, std::string_view path);
+
+}  // namespace vbe
