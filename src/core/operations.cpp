@@ -1,6 +1,10 @@
 #include "core/operations.h"
 
 #include "core/bind_file.h"
+#include "core/bind_reader.h"
+#include "core/line_check.h"
+#include "platform/file_io.h"
+#include "sound/cue_player.h"
 
 namespace vbe {
 
@@ -14,6 +18,9 @@ void NewBind(EditorServices& editor) {
 
 void SaveBind(EditorServices& editor) {
   BindDocument& document = editor.document;
+
+  if (!CheckLineCharacters(document.Lines(), editor.dialogs)) return;
+  PlayCue(editor.audio, SaveCue);
 
   const auto say_lines = ComposeSayLines(document.Lines(), document.Colour());
   if (!say_lines) return;
@@ -32,6 +39,27 @@ void SaveBind(EditorServices& editor) {
     editor.dialogs.ShowMessage(text, "Save Error", MessageStyle::Stop + MessageStyle::OkOnly);
     return;
   }
+}
+
+void OpenBind(EditorServices& editor) {
+  BindDocument& document = editor.document;
+  PlayCue(editor.audio, OpenCue);
+
+  // Cancel ends the command even when the dialog still holds an earlier file's name.
+  const auto chosen = editor.dialogs.ChooseFile(FileDialogMode::Open, document.FileName());
+  if (!chosen) return;
+  document.SetFileName(*chosen);
+
+  const auto host = editor.drives.ToHostPath(*chosen);
+  if (!host) return;
+  const ReadResult read = ReadWholeFile(*host, MaxOpenFileLength);
+  if (!read.status) return;
+
+  // An empty file is read like any short one: eight empty lines, the colour left alone.
+  for (int k = 1; k <= LineCount; ++k) document.SetLine(k, "");
+  const ParsedBind parsed = ParseBindText(read.bytes, read.bytes.size());
+  for (int k = 1; k <= LineCount; ++k) document.SetLine(k, parsed.lines[k - 1]);
+  if (parsed.colour) document.SetColour(*parsed.colour);
 }
 
 }  // namespace vbe

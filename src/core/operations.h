@@ -18,7 +18,16 @@ struct EditorServices {
 // "&New": asks, and on Yes empties the eight lines. Nothing else changes.
 void NewBind(EditorServices& editor);
 
-// "&Save": composes the four say commands, asks for a file name and writes the bind file.
+// "&Save": checks the lines, plays the save cue, composes the four say commands, asks for a
+// file name and writes the bind file.
 void SaveBind(EditorServices& editor);
+
+// "&Open": plays the open cue, asks for a bind file and reads it into the eight lines (and the
+// colour, for a full-length file). Any failure before the lines change leaves everything as it
+// was, silently.
+void OpenBind(EditorServices& editor);
+
+// The longest file Open reads.
+inline constexpr std::size_t MaxOpenFileLength = 32767;
 
 }  // namespace vbe

@@ -18,6 +18,8 @@
 
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/qt_audio.h"
+#include "sound/cue_player.h"
 
 namespace vbe {
 namespace {
@@ -140,7 +142,7 @@ Form1::Form1(Form1Host host, QWidget* parent)
     : QWidget(parent),
       drives_(std::move(host.drives)),
       common_dialog_(this, drives_),
-      own_audio_(nullptr),
+      own_audio_([this] { return MakeAudioBackend(drives_); }),
       editor_{*this, host.dialogs ? *host.dialogs : common_dialog_, drives_,
               host.audio ? *host.audio : own_audio_},
       end_program_(std::move(host.end_program)) {
@@ -216,6 +218,8 @@ void Form1::OnClick(const char* button, std::function<void()> action) {
 
 void Form1::WireCommands() {
   OnClick("Command1", [this] { NewBind(editor_); });
+  OnClick("Command2", [this] { StopCue(editor_.audio); });
+  OnClick("Command3", [this] { OpenBind(editor_); });
   OnClick("Command4", [this] { SaveBind(editor_); });
   OnClick("Command6", [this] { ExitProgram(); });
 }
@@ -245,6 +249,7 @@ std::string Form1::AutoexecFolder() const { return QStringToBindTextLossy(text15
 void Form1::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;
+  PlayCue(editor_.audio, ExitCue);
   end_program_();
 }
 

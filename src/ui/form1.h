@@ -55,6 +55,9 @@ class Form1 : public QWidget, public BindDocument {
   QtUserDialogs& CommonDialog1() { return common_dialog_; }
   EditorServices& Editor() { return editor_; }
 
+  // Whether the window's own audio back end exists yet; it is made on the first cue.
+  bool AudioStarted() const { return own_audio_.Created(); }
+
   // Plays the exit cue and ends the program at once, without questions.
   void ExitProgram();
 

@@ -16,6 +16,7 @@ Answer ScriptedDialogs::ShowMessage(std::string_view text, std::string_view titl
 std::optional<std::string> ScriptedDialogs::ChooseFile(FileDialogMode mode,
                                                        const std::string& file_name) {
   file_requests.push_back({mode, file_name});
+  if (on_file_dialog) on_file_dialog();
   if (file_choices.empty()) return std::nullopt;
   auto choice = file_choices.front();
   file_choices.pop_front();

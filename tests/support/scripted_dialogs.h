@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ class ScriptedDialogs : public UserDialogs {
   std::deque<std::optional<std::string>> file_choices;  // nothing: Cancel
   std::vector<Box> boxes;
   std::vector<FileRequest> file_requests;
+  // Runs when a file dialog opens, before it answers: a test looks at what happened before.
+  std::function<void()> on_file_dialog;
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
   std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& file_name) override;

@@ -147,7 +147,9 @@ TEST_F(MainWindow, AccessKeysReachTheirButtons) {
     EXPECT_TRUE(clicks.wait(1000) || clicks.count() == 1) << name;
   }
   EXPECT_EQ(dialogs.boxes.size(), 1u) << "New asked its question";
-  EXPECT_EQ(dialogs.file_requests.size(), 1u) << "Save showed its dialog";
+  ASSERT_EQ(dialogs.file_requests.size(), 2u);
+  EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Open);
+  EXPECT_EQ(dialogs.file_requests[1].mode, FileDialogMode::Save);
   EXPECT_EQ(program_ends, 1);
 }
 
