@@ -17,7 +17,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/src/vellmar-bind-editor
+	$(BUILD_DIR)/bin/vellmar-bind-editor
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

@@ -189,7 +189,10 @@ std::optional<std::string> DriveTable::ToWindowsPath(const fs::path& host_path) 
   if (!best) return std::nullopt;
 
   std::string utf8 = std::string(1, best->letter) + ":";
-  for (const fs::path& part : best_rest) utf8 += "\\" + Utf8FromPath(part);
+  for (const fs::path& part : best_rest) {
+    utf8 += '\\';
+    utf8 += Utf8FromPath(part);
+  }
   if (best_rest.empty()) utf8 += "\\";
   return Utf8ToCp1252(utf8);
 }

@@ -125,8 +125,12 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
   fs::path temporary;
   std::FILE* raw = nullptr;
   for (int attempt = 0; attempt < 16 && !raw; ++attempt) {
-    temporary = folder / ("." + target.filename().string() + "." +
-                          std::to_string(random_names() % 1000000000) + ".tmp");
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(random_names() % 1000000000);
+    name += ".tmp";
+    temporary = folder / name;
     errno = 0;
     raw = Open(temporary, "wbx");
     if (!raw && errno != EEXIST) break;

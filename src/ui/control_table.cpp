@@ -1,6 +1,7 @@
 #include "ui/control_table.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 #include <cstring>
 
@@ -59,30 +60,55 @@ const ControlRow* FindControlRow(std::span<const ControlRow> rows, const char* n
   return nullptr;
 }
 
-QFont LayoutFont(FontName name) {
+namespace {
+
+// The first of the wanted families that is installed, looked up in the font list once, so
+// that no font lookup at start-up wanders through the host's substitution rules.
+QString InstalledFamily(std::initializer_list<const char*> wanted) {
+  static const QStringList installed = QFontDatabase::families();
+  for (const char* family : wanted) {
+    for (const QString& have : installed) {
+      if (have.compare(QLatin1String(family), Qt::CaseInsensitive) == 0) return have;
+    }
+  }
+  return {};
+}
+
+QFont MakeLayoutFont(FontName name) {
   QFont font;
+  const bool fixed = name == FontName::Courier || name == FontName::Fixedsys;
+  QString family;
   switch (name) {
     case FontName::Default:
     case FontName::SansBold:
-      font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
-                        "DejaVu Sans", "sans-serif"});
-      font.setStyleHint(QFont::SansSerif);
+      family = InstalledFamily(
+          {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "DejaVu Sans"});
       font.setPointSizeF(8.25);
       font.setBold(name == FontName::SansBold);
       break;
     case FontName::Courier:
-      font.setFamilies({"Courier New", "Liberation Mono", "DejaVu Sans Mono", "monospace"});
-      font.setStyleHint(QFont::TypeWriter);
+      family = InstalledFamily({"Courier New", "Liberation Mono", "DejaVu Sans Mono"});
       font.setPointSizeF(9.75);
       break;
     case FontName::Fixedsys:
-      font.setFamilies({"Fixedsys", "Consolas", "DejaVu Sans Mono", "Liberation Mono", "monospace"});
-      font.setStyleHint(QFont::TypeWriter);
+      family = InstalledFamily({"Fixedsys", "Consolas", "Liberation Mono", "DejaVu Sans Mono"});
       font.setPointSizeF(9);
       break;
   }
-  font.setFixedPitch(name == FontName::Courier || name == FontName::Fixedsys);
+  font.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
+  if (!family.isEmpty()) font.setFamily(family);
+  font.setFixedPitch(fixed);
   return font;
+}
+
+}  // namespace
+
+QFont LayoutFont(FontName name) {
+  static const QFont fonts[] = {MakeLayoutFont(FontName::Default),
+                                MakeLayoutFont(FontName::SansBold),
+                                MakeLayoutFont(FontName::Courier),
+                                MakeLayoutFont(FontName::Fixedsys)};
+  return fonts[static_cast<int>(name)];
 }
 
 QColor ResolveColour(LayoutColour colour, const QColor& fallback) {

@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <vector>
 
+#include "ui/artwork.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
 #include "ui/qt_audio.h"
@@ -124,16 +126,20 @@ void ApplyColours(const ControlRow& row, QWidget* control) {
 
 // A caption drawn in a fallback font may be wider than its control; a slightly smaller size
 // keeps the whole caption in the place the layout gives it.
-void FitCaption(QWidget* control) {
-  if (!qobject_cast<QLabel*>(control) && !qobject_cast<QCheckBox*>(control) &&
-      !qobject_cast<QRadioButton*>(control)) {
+void FitCaption(QWidget* control, const QString& caption) {
+  int room = control->width();
+  if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
+    const QStyle* style = control->style();
+    room -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, control) +
+            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, control) + 2;
+  } else if (!qobject_cast<QLabel*>(control)) {
     return;
   }
   QFont font = control->font();
-  while (control->sizeHint().width() > control->width() && font.pointSizeF() > 6.5) {
+  while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6.5) {
     font.setPointSizeF(font.pointSizeF() - 0.25);
-    control->setFont(font);
   }
+  if (font != control->font()) control->setFont(font);
 }
 
 }  // namespace
@@ -149,10 +155,10 @@ Form1::Form1(Form1Host host, QWidget* parent)
   if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
   setObjectName("Form1");
   setWindowTitle(ProgramTitle);
-  setWindowIcon(QIcon(":/vbe/window.png"));
+  setWindowIcon(QIcon(QPixmap::fromImage(LoadArtwork("window"))));
   setFont(LayoutFont(FontName::Default));
   setFixedSize(Pixels(MainClientWidth), Pixels(MainClientHeight));
-  background_.load(":/vbe/background.png");
+  background_ = QPixmap::fromImage(LoadArtwork("background"));
 
   BuildControls();
   LoadMainWindow();
@@ -174,7 +180,7 @@ void Form1::BuildControls() {
     control->setGeometry(PixelRect(row));
     control->setFont(LayoutFont(row.font));
     ApplyColours(row, control);
-    FitCaption(control);
+    FitCaption(control, BindTextToQString(row.caption));
     control->setEnabled(row.enabled);
     control->setVisible(row.visible);
     if (row.tab >= 0) {
@@ -202,8 +208,10 @@ void Form1::BuildControls() {
   text14_ = findChild<QPlainTextEdit*>("Text14");
 
   const std::pair<const char*, const char*> icons[] = {
-      {"Command1", ":/vbe/new.png"}, {"Command3", ":/vbe/open.png"}, {"Command4", ":/vbe/save.png"}};
-  for (const auto& [name, file] : icons) findChild<QToolButton*>(name)->setIcon(QIcon(file));
+      {"Command1", "new"}, {"Command3", "open"}, {"Command4", "save"}};
+  for (const auto& [button, picture] : icons) {
+    findChild<QToolButton*>(button)->setIcon(QIcon(QPixmap::fromImage(LoadArtwork(picture))));
+  }
 }
 
 void Form1::LoadMainWindow() {
@@ -253,6 +261,8 @@ void Form1::ExitProgram() {
   end_program_();
 }
 
+// The background picture is the dark field with the artwork in its top-left corner; only the
+// corner is stored, which keeps start-up from decoding a large picture of one colour.
 void Form1::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), kPictureGround);

@@ -1,40 +1,40 @@
 #include "ui/qt_audio.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
 
 #include "sound/command_interpreter.h"
 
 namespace vbe {
 namespace {
 
-// One WAV file on the default audio output. Without an output device Qt reports an error
-// status and plays nothing, which is all a cue may do.
-class QtWavDevice : public WavDevice {
- public:
-  bool Load(const std::filesystem::path& file) override {
-    const std::u8string u8 = file.u8string();
-    effect_.setSource(QUrl::fromLocalFile(
-        QString::fromUtf8(reinterpret_cast<const char*>(u8.data()), qsizetype(u8.size()))));
-    return effect_.status() != QSoundEffect::Error;
-  }
-  bool Play() override {
-    if (effect_.status() == QSoundEffect::Error) return false;
-    effect_.play();
-    return true;
-  }
-  void Stop() override { effect_.stop(); }
+using CreateDevice = WavDevice* (*)();
 
- private:
-  QSoundEffect effect_;
-};
+// Loads the WAV device module the first time a cue needs it; null when it cannot be loaded,
+// and then the cue is silent like one without a sound device.
+CreateDevice DeviceModule() {
+  static CreateDevice create = [] {
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& path :
+         {folder + "/../lib/vellmar-bind-editor/vbe_audio", folder + "/vbe_audio"}) {
+      QLibrary module(path);
+      if (auto found = reinterpret_cast<CreateDevice>(module.resolve("vbe_create_wav_device"))) {
+        return found;
+      }
+    }
+    return CreateDevice{};
+  }();
+  return create;
+}
 
 }  // namespace
 
 std::unique_ptr<AudioCommands> MakeAudioBackend(const DriveTable& drives) {
   if (auto host = MakeHostAudioCommands()) return host;
-  return std::make_unique<WavCommandInterpreter>(
-      drives, [] { return std::make_unique<QtWavDevice>(); });
+  return std::make_unique<WavCommandInterpreter>(drives, []() -> std::unique_ptr<WavDevice> {
+    const CreateDevice create = DeviceModule();
+    return create ? std::unique_ptr<WavDevice>(create()) : nullptr;
+  });
 }
 
 }  // namespace vbe

@@ -1,5 +1,7 @@
 // Draws the background picture and the icons of the editor.
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -183,13 +185,34 @@ QImage SaveIcon() {
 
 }  // namespace
 
+// The editor's start-up reads its pictures without decoding: a "VBEI" tag, the width and the
+// height as 32-bit little-endian numbers, then the premultiplied ARGB32 pixels row by row.
+bool SaveRaw(const QImage& picture, const QString& path) {
+  const QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  QDataStream out(&file);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("VBEI", 4);
+  out << quint32(image.width()) << quint32(image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) out << row[x];
+  }
+  return out.status() == QDataStream::Ok;
+}
+
+bool SaveBoth(const QImage& image, const QDir& out, const QString& name) {
+  return image.save(out.filePath(name + ".png")) && SaveRaw(image, out.filePath(name + ".vbei"));
+}
+
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QDir out(argc > 1 ? argv[1] : ".");
-  const bool ok = Background().save(out.filePath("background.png")) &&
-                  WindowIcon().save(out.filePath("window.png")) &&
-                  NewIcon().save(out.filePath("new.png")) &&
-                  OpenIcon().save(out.filePath("open.png")) &&
-                  SaveIcon().save(out.filePath("save.png"));
+  // The background picture is a plain dark field, 700 by 600, with the artwork in its top-left
+  // corner; only that corner is stored, and the window fills the rest with the field's colour.
+  const bool ok = SaveBoth(Background().copy(0, 0, 360, 220), out, "background") &&
+                  SaveBoth(WindowIcon(), out, "window") && SaveBoth(NewIcon(), out, "new") &&
+                  SaveBoth(OpenIcon(), out, "open") && SaveBoth(SaveIcon(), out, "save");
   return ok ? 0 : 1;
 }
