@@ -6,7 +6,12 @@
 #include <random>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -44,6 +49,23 @@ class OpenFile {
  private:
   std::FILE* file_;
 };
+
+// Creates a new file for writing; fails when the name is taken.
+std::FILE* CreateExclusive(const fs::path& path) {
+#ifdef _WIN32
+  // The "x" mode of fopen is missing from older C runtimes; the open flags say the same.
+  int fd = -1;
+  if (_wsopen_s(&fd, path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYNO,
+                _S_IREAD | _S_IWRITE) != 0) {
+    return nullptr;
+  }
+  std::FILE* file = _fdopen(fd, "wb");
+  if (!file) _close(fd);
+  return file;
+#else
+  return std::fopen(path.c_str(), "wbx");
+#endif
+}
 
 std::FILE* Open(const fs::path& path, const char* mode) {
 #ifdef _WIN32
@@ -132,7 +154,7 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
     name += ".tmp";
     temporary = folder / name;
     errno = 0;
-    raw = Open(temporary, "wbx");
+    raw = CreateExclusive(temporary);
     if (!raw && errno != EEXIST) break;
   }
   if (!raw) return IoResult::Failure(ReasonOfErrno(errno ? errno : EIO));

@@ -5,6 +5,7 @@
 #include "support/temp_folder.h"
 
 #ifndef _WIN32
+#include <sys/mount.h>
 #include <unistd.h>
 #endif
 
@@ -87,6 +88,54 @@ TEST(ReplaceFileAtomically, FailsInAReadOnlyFolderAndLeavesTheOldFile) {
       ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(ReadBytes(dir / "bind.cfg"), "old bind");
   EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+// A disk with no room left: a tiny memory file system, mounted where the host lets us (as
+// root on Linux). Elsewhere the test is skipped.
+class FullDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(dir / "disk");
+    if (mount("tmpfs", (dir / "disk").c_str(), "tmpfs", 0, "size=64k") != 0) {
+      GTEST_SKIP() << "cannot mount a small file system here";
+    }
+    mounted_ = true;
+    WriteBytes(dir / "disk" / "bind.cfg", "old bind");
+    WriteBytes(dir / "disk" / "autoexec.cfg", "exec a.cfg\r\n");
+    // Fill what is left.
+    WriteBytes(dir / "disk" / "filler", std::string(64 * 1024, 'f'));
+  }
+  void TearDown() override {
+    if (mounted_) umount((dir / "disk").c_str());
+  }
+  TempFolder dir;
+  bool mounted_ = false;
+};
+
+TEST_F(FullDisk, EveryWriteFailsWithItsReasonAndLeavesTheFiles) {
+  const std::string bind(352, 'b');
+  IoResult result = ReplaceFileAtomically(dir / "disk" / "bind.cfg", bind);
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.reason, "No space left on device.");
+  EXPECT_EQ(ReadBytes(dir / "disk" / "bind.cfg"), "old bind");
+
+  result = ReplaceFileAtomically(dir / "disk" / "new.cfg", bind);
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(fs::exists(dir / "disk" / "new.cfg")) << "no half-written file";
+
+  result = AppendToFile(dir / "disk" / "autoexec.cfg", std::string(8192, 'x'));
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.reason, "No space left on device.");
+  EXPECT_EQ(EntriesIn(dir / "disk"), 3u) << "no temporary file stays behind";
+}
+
+TEST(Devices, AreNeverWrittenOrReplaced) {
+  IoResult result = ReplaceFileAtomically("/dev/full", "x");
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.reason, "It is not a plain file.");
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  EXPECT_FALSE(AppendToFile("/dev/full", "x"));
+  EXPECT_FALSE(ReadWholeFile("/dev/zero", 100).status);
 }
 #endif
 
