@@ -228,6 +228,12 @@ void Form1::SetLine(int number, const std::string& text) {
   line_editors_.at(number - 1)->setText(BindTextToQString(text));
 }
 
+void Form1::ReplaceFirstCharacter(int number, char character) {
+  QLineEdit* editor = line_editors_.at(number - 1);
+  editor->setSelection(0, 1);
+  editor->insert(BindTextToQString(std::string_view(&character, 1)));
+}
+
 TextColour Form1::Colour() const {
   return option1_->isChecked() ? TextColour::White : TextColour::Yellow;
 }

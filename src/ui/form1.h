@@ -43,6 +43,7 @@ class Form1 : public QWidget, public BindDocument {
 
   std::string Line(int number) const override;
   void SetLine(int number, const std::string& text) override;
+  void ReplaceFirstCharacter(int number, char character) override;
   TextColour Colour() const override;
   void SetColour(TextColour colour) override;
   std::string Key() const override;
