@@ -16,13 +16,18 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/preview.h"
+#include "core/spacing_fixer.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/line_navigator.h"
 
 namespace vbe {
 namespace {
 
 constexpr QColor kPictureGround(8, 8, 24);
+constexpr QColor kPreviewWhite(255, 255, 255);
+constexpr QColor kPreviewYellow(255, 255, 0);
 
 // A rectangle's outline; it takes no focus and lets clicks through.
 class OutlineShape : public QWidget {
@@ -155,6 +160,7 @@ Form1::Form1(Form1Host host, QWidget* parent)
   BuildControls();
   LoadMainWindow();
   WireCommands();
+  WireLineEditors();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -217,7 +223,9 @@ void Form1::OnClick(const char* button, std::function<void()> action) {
 void Form1::WireCommands() {
   OnClick("Command1", [this] { NewBind(editor_); });
   OnClick("Command4", [this] { SaveBind(editor_); });
+  OnClick("Command5", [this] { ComposePreview(); });
   OnClick("Command6", [this] { ExitProgram(); });
+  OnClick("Command9", [this] { RunSpacingFixer(editor_); });
 }
 
 std::string Form1::Line(int number) const {
@@ -252,6 +260,44 @@ void Form1::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;
   end_program_();
+}
+
+void Form1::WireLineEditors() {
+  check1_ = findChild<QCheckBox*>("Check1");
+  command5_ = findChild<QAbstractButton*>("Command5");
+
+  // Auto Preview is on only when Check1 is checked, not when it is greyed.
+  for (QLineEdit* editor : line_editors_) {
+    connect(editor, &QLineEdit::textChanged, this, [this] {
+      if (check1_->checkState() == Qt::Checked) ComposePreview();
+    });
+  }
+  new LineNavigator(line_editors_, this);
+
+  // With Auto Preview on, the manual Update Preview has nothing to do.
+  connect(check1_, &QCheckBox::clicked, this,
+          [this] { command5_->setEnabled(check1_->checkState() != Qt::Checked); });
+
+  // An option recolours the preview as it stands, whether the user or Open selected it; the
+  // text is recomposed only by ComposePreview.
+  connect(option1_, &QRadioButton::toggled, this, [this](bool selected) {
+    if (selected) SetPreviewColour(kPreviewWhite);
+  });
+  connect(option2_, &QRadioButton::toggled, this, [this](bool selected) {
+    if (selected) SetPreviewColour(kPreviewYellow);
+  });
+}
+
+void Form1::SetPreviewColour(const QColor& colour) {
+  QPalette palette = text14_->palette();
+  palette.setColor(QPalette::Text, colour);
+  text14_->setPalette(palette);
+}
+
+void Form1::ComposePreview() {
+  if (option1_->isChecked()) SetPreviewColour(kPreviewWhite);
+  if (option2_->isChecked()) SetPreviewColour(kPreviewYellow);
+  text14_->setPlainText(MessageTextToQString(BuildPreviewText(Lines())));
 }
 
 void Form1::paintEvent(QPaintEvent*) {

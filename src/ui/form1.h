@@ -12,6 +12,7 @@
 #include "sound/audio_commands.h"
 #include "ui/qt_dialogs.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -59,6 +60,9 @@ class Form1 : public QWidget, public BindDocument {
   // Plays the exit cue and ends the program at once, without questions.
   void ExitProgram();
 
+  // Shows the eight lines in the preview box, in the colour of the selected option.
+  void ComposePreview();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -68,6 +72,8 @@ class Form1 : public QWidget, public BindDocument {
   void LoadMainWindow();
   void WireCommands();
   void OnClick(const char* button, std::function<void()> action);
+  void WireLineEditors();
+  void SetPreviewColour(const QColor& colour);
 
   DriveTable drives_;
   QtUserDialogs common_dialog_;
@@ -85,6 +91,9 @@ class Form1 : public QWidget, public BindDocument {
   QCheckBox* check2_ = nullptr;
   QLineEdit* text15_ = nullptr;
   QPlainTextEdit* text14_ = nullptr;
+
+  QCheckBox* check1_ = nullptr;
+  QAbstractButton* command5_ = nullptr;
 };
 
 }  // namespace vbe
