@@ -20,6 +20,7 @@
 #include "core/spacing_fixer.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/form3.h"
 #include "ui/line_navigator.h"
 
 namespace vbe {
@@ -168,7 +169,9 @@ Form1::Form1(Form1Host host, QWidget* parent)
   findChild<QWidget*>("Command1")->setFocus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+  delete form3_;
+}
 
 void Form1::BuildControls() {
   std::vector<std::pair<int, QWidget*>> tab_order;
@@ -225,6 +228,7 @@ void Form1::WireCommands() {
   OnClick("Command4", [this] { SaveBind(editor_); });
   OnClick("Command5", [this] { ComposePreview(); });
   OnClick("Command6", [this] { ExitProgram(); });
+  OnClick("Command8", [this] { ShowReadMe(); });
   OnClick("Command9", [this] { RunSpacingFixer(editor_); });
 }
 
@@ -259,6 +263,7 @@ std::string Form1::AutoexecFolder() const { return QStringToBindTextLossy(text15
 void Form1::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;
+  if (form3_) form3_->close();
   end_program_();
 }
 
@@ -298,6 +303,18 @@ void Form1::ComposePreview() {
   if (option1_->isChecked()) SetPreviewColour(kPreviewWhite);
   if (option2_->isChecked()) SetPreviewColour(kPreviewYellow);
   text14_->setPlainText(MessageTextToQString(BuildPreviewText(Lines())));
+}
+
+void Form1::ShowReadMe() {
+  if (!form3_) {
+    form3_ = new Form3;
+    form3_->showMaximized();
+    return;
+  }
+  form3_->setWindowState(form3_->windowState() & ~Qt::WindowMinimized);
+  form3_->show();
+  form3_->raise();
+  form3_->activateWindow();
 }
 
 void Form1::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -20,6 +21,8 @@ class QPlainTextEdit;
 class QRadioButton;
 
 namespace vbe {
+
+class Form3;
 
 // What the main window is given by the program or by a test.
 struct Form1Host {
@@ -62,6 +65,8 @@ class Form1 : public QWidget, public BindDocument {
 
   // Shows the eight lines in the preview box, in the colour of the selected option.
   void ComposePreview();
+  // Opens the read-me window, or brings the open one to the front.
+  void ShowReadMe();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -94,6 +99,7 @@ class Form1 : public QWidget, public BindDocument {
 
   QCheckBox* check1_ = nullptr;
   QAbstractButton* command5_ = nullptr;
+  QPointer<Form3> form3_;
 };
 
 }  // namespace vbe
