@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
-#include <algorithm>
 
 #include "ui/bind_text.h"
 #include "ui/main_window_fixture.h"
@@ -13,52 +11,38 @@ namespace vbe {
 namespace {
 
 TEST(ReadMeTextTwips, IsTheWholeScreenLessRoomForTheCaption) {
-  const std::pair<QSize, QSize> cases[] = {
-      {{800, 600}, {12000, 8338}},
-      {{1024, 768}, {15360, 10858}},
-      {{1920, 1080}, {28800, 15538}},
-  };
-  for (const auto& [screen, twips] : cases) {
-    EXPECT_EQ(ReadMeTextTwips(screen), twips) << screen.width();
-  }
+  EXPECT_EQ(ReadMeTextTwips({800, 600}), QSize(12000, 8338));
+  EXPECT_EQ(ReadMeTextTwips({1024, 768}), QSize(15360, 10858));
 }
 
 TEST(ReadMeText, IsWindows1252WithCrLfAndItsSectionsInOrder) {
   const std::string text = ReadMeText();
-  ASSERT_FALSE(text.empty());
-  EXPECT_EQ(text.rfind("Vellmar Bind Editor  -  Version 1.0\r\n=====", 0), 0u);
-
+  ASSERT_EQ(text.rfind("Vellmar Bind Editor  -  Version 1.0\r\n=====", 0), 0u);
   std::size_t rows = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte == '\n') {
+    if (byte == '\r') {
+      ASSERT_EQ(text.at(i + 1), '\n') << "at " << i;
       ++rows;
-      EXPECT_TRUE(i > 0 && text[i - 1] == '\r') << "at " << i;
-    } else if (byte == '\r') {
-      EXPECT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "lone CR at " << i;
+      ++i;
     } else {
-      EXPECT_TRUE((byte >= 0x20 && byte < 0x7F) || byte == 0x85) << "byte " << int(byte);
+      ASSERT_TRUE((byte >= 0x20 && byte < 0x7F) || byte == 0x85) << "byte " << int(byte);
     }
   }
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-  EXPECT_GE(rows, 100u);
-  EXPECT_LE(rows, 120u);
-
-  const std::size_t mark = text.find('\x85');
-  ASSERT_NE(mark, std::string::npos);
-  EXPECT_NE(text.rfind("black square", mark), std::string::npos);
+  EXPECT_EQ(rows, 110u);
+  EXPECT_NE(text.find("(the black square \x85)"), std::string::npos);
 
   std::size_t last = 0;
-  for (const char* heading :
-       {"\r\nWHATS NEW\r\n=========\r\n", "\r\nNotes about this program\r\n====",
+  for (const char* part :
+       {"\r\nWHATS NEW\r\n====", "\r\nNotes about this program\r\n====",
         "\r\nABOUT THE AUTOEXEC.CFG FILE\r\n====", "\r\nCOMMON QUESTIONS .....\r\n====",
         "the Vellmar Bind Editor developers\r\non the project's issue tracker"}) {
-    const std::size_t at = text.find(heading);
-    ASSERT_NE(at, std::string::npos) << heading;
-    EXPECT_GT(at, last) << heading;
+    const std::size_t at = text.find(part);
+    EXPECT_TRUE(at != std::string::npos && at > last) << part;
     last = at;
   }
-  for (const char* address : {"http", "www", ".com", ".net", ".org", "@"}) {
+  for (const char* address : {"http", "www", ".com", ".org", "@"}) {
     EXPECT_EQ(text.find(address), std::string::npos) << address;
   }
 }
@@ -78,66 +62,46 @@ class ReadMeWindow : public testing::MainWindowTest {
   void PressViewReadme() { Control<QAbstractButton>("Command8")->click(); }
 };
 
-TEST_F(ReadMeWindow, OpensMaximisedWithTheNotesInOneReadOnlyBoxSizedFromTheScreen) {
+TEST_F(ReadMeWindow, ShowsTheNotesMaximisedInOneReadOnlyBoxSizedFromTheScreen) {
+  PressViewReadme();
   PressViewReadme();
   const auto open = OpenReadMes();
   ASSERT_EQ(open.size(), 1u);
-  Form3* readme = open[0];
-  EXPECT_EQ(readme->windowTitle(), "ReadMe");
-  EXPECT_TRUE(readme->isMaximized());
-  EXPECT_FALSE(readme->isModal());
-  EXPECT_FALSE(readme->windowIcon().isNull());
+  EXPECT_EQ(open[0]->windowTitle(), "ReadMe");
+  EXPECT_TRUE(open[0]->isMaximized());
+  EXPECT_FALSE(open[0]->isModal());
 
-  auto* text1 = readme->findChild<QPlainTextEdit*>("Text1");
-  ASSERT_NE(text1, nullptr);
-  EXPECT_EQ(readme->findChildren<QPlainTextEdit*>().size(), 1);
-  EXPECT_TRUE(text1->isReadOnly());
+  const auto boxes = open[0]->findChildren<QPlainTextEdit*>();
+  ASSERT_EQ(boxes.size(), 1);
+  QPlainTextEdit* text1 = boxes[0];
+  EXPECT_EQ(text1->objectName(), "Text1");
   EXPECT_TRUE(text1->font().fixedPitch());
   EXPECT_EQ(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   // The offscreen screen of 800 by 800 pixels gives 12000 by 11338 twips: 800 by 755 pixels.
-  ASSERT_EQ(readme->screen()->geometry().size(), QSize(800, 800));
+  ASSERT_EQ(open[0]->screen()->geometry().size(), QSize(800, 800));
   EXPECT_EQ(text1->geometry(), QRect(0, 0, 800, 755));
 
   const QString shown = text1->toPlainText();
   EXPECT_EQ(shown, MessageTextToQString(ReadMeText()));
   EXPECT_TRUE(shown.contains(QString::fromUtf16(u"(the black square \u25A0)")));
-  EXPECT_FALSE(shown.contains('\r'));
-}
-
-TEST_F(ReadMeWindow, TypingChangesNothingButTheTextCanBeSelected) {
-  PressViewReadme();
-  auto* text1 = OpenReadMes().at(0)->findChild<QPlainTextEdit*>("Text1");
-  const QString before = text1->toPlainText();
   text1->setFocus();
   QTest::keyClicks(text1, "typed");
-  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Tab}) {
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete}) {
     QTest::keyClick(text1, key);
   }
   QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(text1->toPlainText(), before);
-
+  EXPECT_EQ(text1->toPlainText(), shown);
   QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(text1->textCursor().selectedText().size(), before.size());
+  EXPECT_EQ(text1->textCursor().selectedText().size(), shown.size());
 }
 
-TEST_F(ReadMeWindow, StaysOneWindowAndLoadsAfreshAfterItWasClosed) {
+TEST_F(ReadMeWindow, LoadsAfreshAfterClosingAndExitEndsTheProgramWithItOpen) {
   PressViewReadme();
-  Form3* first = OpenReadMes().at(0);
-  PressViewReadme();
-  ASSERT_EQ(OpenReadMes(), std::vector<Form3*>{first});
-
-  QPointer<Form3> closed = first;
+  QPointer<Form3> first = OpenReadMes().at(0);
   first->close();
   EXPECT_TRUE(OpenReadMes().empty());
-  EXPECT_TRUE(closed.isNull()) << "deleted on close";
+  EXPECT_TRUE(first.isNull()) << "deleted on close";
 
-  PressViewReadme();
-  EXPECT_EQ(OpenReadMes().size(), 1u);
-  EXPECT_TRUE(OpenReadMes().at(0)->isMaximized());
-}
-
-TEST_F(ReadMeWindow, ExitEndsTheProgramWithTheReadMeOpen) {
-  form->show();
   PressViewReadme();
   ASSERT_EQ(OpenReadMes().size(), 1u);
   Control<QAbstractButton>("Command6")->click();
