@@ -11,9 +11,9 @@
 namespace vbe {
 namespace {
 
-inline constexpr int ReadMeClientWidth = 4680;
-inline constexpr int ReadMeClientHeight = 3195;
-inline constexpr int ReadMeHeightAllowance = 662;
+constexpr int ReadMeClientWidth = 4680;
+constexpr int ReadMeClientHeight = 3195;
+constexpr int ReadMeHeightAllowance = 662;
 
 constexpr ControlRow kText1{.name = "Text1",
                             .kind = ControlKind::MultiLineBox,
