@@ -15,4 +15,16 @@ void MemoryBindDocument::SetLine(int number, const std::string& text) {
   line = kept;
 }
 
+void MemoryBindDocument::ReplaceFirstCharacter(int number, char character) {
+  std::string& line = lines.at(number - 1);
+  std::string replaced = line;
+  if (replaced.empty()) {
+    replaced = character;
+  } else {
+    replaced[0] = character;
+  }
+  if (replaced != line) ++line_changes;
+  line = replaced;
+}
+
 }  // namespace vbe

@@ -41,6 +41,10 @@ class BindDocument {
   // editor's change handling runs; an editor keeps at most DisplayLineWidth characters.
   virtual std::string Line(int number) const = 0;
   virtual void SetLine(int number, const std::string& text) = 0;
+  // Replaces the first character of a line with `character` the way a user would: select
+  // (0, 1) in the line's editor and type over it. An empty line gets the character inserted.
+  // The editor's change handling runs once.
+  virtual void ReplaceFirstCharacter(int number, char character) = 0;
 
   virtual TextColour Colour() const = 0;
   virtual void SetColour(TextColour colour) = 0;
@@ -69,6 +73,7 @@ class MemoryBindDocument : public BindDocument {
 
   std::string Line(int number) const override { return lines.at(number - 1); }
   void SetLine(int number, const std::string& text) override;
+  void ReplaceFirstCharacter(int number, char character) override;
   TextColour Colour() const override { return colour; }
   void SetColour(TextColour c) override { colour = c; }
   std::string Key() const override { return key; }

@@ -17,16 +17,22 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/preview.h"
+#include "core/spacing_fixer.h"
+#include "sound/cue_player.h"
 #include "ui/artwork.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/form3.h"
+#include "ui/line_navigator.h"
 #include "ui/qt_audio.h"
-#include "sound/cue_player.h"
 
 namespace vbe {
 namespace {
 
 constexpr QColor kPictureGround(8, 8, 24);
+constexpr QColor kPreviewWhite(255, 255, 255);
+constexpr QColor kPreviewYellow(255, 255, 0);
 
 // A rectangle's outline; it takes no focus and lets clicks through.
 class OutlineShape : public QWidget {
@@ -163,6 +169,7 @@ Form1::Form1(Form1Host host, QWidget* parent)
   BuildControls();
   LoadMainWindow();
   WireCommands();
+  WireLineEditors();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -170,7 +177,9 @@ Form1::Form1(Form1Host host, QWidget* parent)
   findChild<QWidget*>("Command1")->setFocus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+  delete form3_;
+}
 
 void Form1::BuildControls() {
   std::vector<std::pair<int, QWidget*>> tab_order;
@@ -229,7 +238,10 @@ void Form1::WireCommands() {
   OnClick("Command2", [this] { StopCue(editor_.audio); });
   OnClick("Command3", [this] { OpenBind(editor_); });
   OnClick("Command4", [this] { SaveBind(editor_); });
+  OnClick("Command5", [this] { ComposePreview(); });
   OnClick("Command6", [this] { ExitProgram(); });
+  OnClick("Command8", [this] { ShowReadMe(); });
+  OnClick("Command9", [this] { RunSpacingFixer(editor_); });
 }
 
 std::string Form1::Line(int number) const {
@@ -238,6 +250,12 @@ std::string Form1::Line(int number) const {
 
 void Form1::SetLine(int number, const std::string& text) {
   line_editors_.at(number - 1)->setText(BindTextToQString(text));
+}
+
+void Form1::ReplaceFirstCharacter(int number, char character) {
+  QLineEdit* editor = line_editors_.at(number - 1);
+  editor->setSelection(0, 1);
+  editor->insert(BindTextToQString(std::string_view(&character, 1)));
 }
 
 TextColour Form1::Colour() const {
@@ -258,7 +276,58 @@ void Form1::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;
   PlayCue(editor_.audio, ExitCue);
+  if (form3_) form3_->close();
   end_program_();
+}
+
+void Form1::WireLineEditors() {
+  check1_ = findChild<QCheckBox*>("Check1");
+  command5_ = findChild<QAbstractButton*>("Command5");
+
+  // Auto Preview is on only when Check1 is checked, not when it is greyed.
+  for (QLineEdit* editor : line_editors_) {
+    connect(editor, &QLineEdit::textChanged, this, [this] {
+      if (check1_->checkState() == Qt::Checked) ComposePreview();
+    });
+  }
+  new LineNavigator(line_editors_, this);
+
+  // With Auto Preview on, the manual Update Preview has nothing to do.
+  connect(check1_, &QCheckBox::clicked, this,
+          [this] { command5_->setEnabled(check1_->checkState() != Qt::Checked); });
+
+  // An option recolours the preview as it stands, whether the user or Open selected it; the
+  // text is recomposed only by ComposePreview.
+  connect(option1_, &QRadioButton::toggled, this, [this](bool selected) {
+    if (selected) SetPreviewColour(kPreviewWhite);
+  });
+  connect(option2_, &QRadioButton::toggled, this, [this](bool selected) {
+    if (selected) SetPreviewColour(kPreviewYellow);
+  });
+}
+
+void Form1::SetPreviewColour(const QColor& colour) {
+  QPalette palette = text14_->palette();
+  palette.setColor(QPalette::Text, colour);
+  text14_->setPalette(palette);
+}
+
+void Form1::ComposePreview() {
+  if (option1_->isChecked()) SetPreviewColour(kPreviewWhite);
+  if (option2_->isChecked()) SetPreviewColour(kPreviewYellow);
+  text14_->setPlainText(MessageTextToQString(BuildPreviewText(Lines())));
+}
+
+void Form1::ShowReadMe() {
+  if (!form3_) {
+    form3_ = new Form3;
+    form3_->showMaximized();
+    return;
+  }
+  form3_->setWindowState(form3_->windowState() & ~Qt::WindowMinimized);
+  form3_->show();
+  form3_->raise();
+  form3_->activateWindow();
 }
 
 // The background picture is the dark field with the artwork in its top-left corner; only the

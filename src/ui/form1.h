@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "sound/audio_commands.h"
 #include "ui/qt_dialogs.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -19,6 +21,8 @@ class QPlainTextEdit;
 class QRadioButton;
 
 namespace vbe {
+
+class Form3;
 
 // What the main window is given by the program or by a test.
 struct Form1Host {
@@ -43,6 +47,7 @@ class Form1 : public QWidget, public BindDocument {
 
   std::string Line(int number) const override;
   void SetLine(int number, const std::string& text) override;
+  void ReplaceFirstCharacter(int number, char character) override;
   TextColour Colour() const override;
   void SetColour(TextColour colour) override;
   std::string Key() const override;
@@ -61,6 +66,11 @@ class Form1 : public QWidget, public BindDocument {
   // Plays the exit cue and ends the program at once, without questions.
   void ExitProgram();
 
+  // Shows the eight lines in the preview box, in the colour of the selected option.
+  void ComposePreview();
+  // Opens the read-me window, or brings the open one to the front.
+  void ShowReadMe();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -70,6 +80,8 @@ class Form1 : public QWidget, public BindDocument {
   void LoadMainWindow();
   void WireCommands();
   void OnClick(const char* button, std::function<void()> action);
+  void WireLineEditors();
+  void SetPreviewColour(const QColor& colour);
 
   DriveTable drives_;
   QtUserDialogs common_dialog_;
@@ -87,6 +99,10 @@ class Form1 : public QWidget, public BindDocument {
   QCheckBox* check2_ = nullptr;
   QLineEdit* text15_ = nullptr;
   QPlainTextEdit* text14_ = nullptr;
+
+  QCheckBox* check1_ = nullptr;
+  QAbstractButton* command5_ = nullptr;
+  QPointer<Form3> form3_;
 };
 
 }  // namespace vbe

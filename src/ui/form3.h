@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+#include <string>
+
+class QPlainTextEdit;
+
+namespace vbe {
+
+// The read-me window's notes, as the resource holds them: Windows-1252 with CR LF line ends.
+std::string ReadMeText();
+
+// The size in twips of the read-me box on a screen of `screen_pixels`: the whole width, and the
+// height less 662 twips, room for the window's caption and the taskbar.
+QSize ReadMeTextTwips(QSize screen_pixels);
+
+// "ReadMe": the program's notes in one read-only box. It deletes itself when closed.
+class Form3 : public QWidget {
+ public:
+  explicit Form3(QWidget* parent = nullptr);
+
+  // The load step: sizes Text1 from the whole screen, once. Resizing the window later leaves
+  // the box as it is.
+  void SizeReadMeText();
+
+ private:
+  QPlainTextEdit* text1_ = nullptr;
+};
+
+}  // namespace vbe
