@@ -9,7 +9,7 @@ namespace {
 void BM_ComposeAndParseFullBind(benchmark::State& state) {
   vbe::BindLines lines;
   for (int k = 0; k < vbe::LineCount; ++k) {
-    lines[k] = std::string(30 - k, static_cast<char>('a' + k)) + "   /\\_/\\";
+    lines[k] = std::string(28 - k, static_cast<char>('a' + k)) + "   /\\_/\\";
   }
   for (auto _ : state) {
     const auto say = vbe::ComposeSayLines(lines, vbe::TextColour::Yellow);
