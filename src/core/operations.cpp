@@ -1,6 +1,7 @@
 #include "core/operations.h"
 
 #include "core/bind_file.h"
+#include "gamecfg/autoexec.h"
 
 namespace vbe {
 
@@ -13,6 +14,8 @@ void NewBind(EditorServices& editor) {
 }
 
 void SaveBind(EditorServices& editor) {
+  if (!CheckAutoexecKey(editor)) return;
+
   BindDocument& document = editor.document;
 
   const auto say_lines = ComposeSayLines(document.Lines(), document.Colour());
@@ -32,6 +35,8 @@ void SaveBind(EditorServices& editor) {
     editor.dialogs.ShowMessage(text, "Save Error", MessageStyle::Stop + MessageStyle::OkOnly);
     return;
   }
+
+  if (document.AddToAutoexec()) AppendAutoexecBind(editor);
 }
 
 }  // namespace vbe
