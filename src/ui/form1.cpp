@@ -18,6 +18,7 @@
 
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/key_chooser.h"
 
 namespace vbe {
 namespace {
@@ -207,6 +208,7 @@ void Form1::BuildControls() {
 void Form1::LoadMainWindow() {
   common_dialog_.SetFilter(ConfigFileFilter);
   common_dialog_.SetFlags(OverwritePromptFlag);
+  FillKeyChooser(*combo1_);
 }
 
 void Form1::OnClick(const char* button, std::function<void()> action) {
