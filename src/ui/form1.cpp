@@ -18,6 +18,7 @@
 
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/form2.h"
 #include "ui/key_chooser.h"
 
 namespace vbe {
@@ -101,6 +102,9 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
       combo->setEditText(caption);
       return combo;
     }
+    case ControlKind::DriveList:
+    case ControlKind::FolderList:
+      break;  // only the locator window has these (form2.cpp)
   }
   return nullptr;
 }
@@ -163,7 +167,10 @@ Form1::Form1(Form1Host host, QWidget* parent)
   findChild<QWidget*>("Command1")->setFocus();
 }
 
-Form1::~Form1() = default;
+// The locator window uses this window's drive table and dialogs, so it goes first.
+Form1::~Form1() {
+  delete locator_;
+}
 
 void Form1::BuildControls() {
   std::vector<std::pair<int, QWidget*>> tab_order;
@@ -220,6 +227,7 @@ void Form1::WireCommands() {
   OnClick("Command1", [this] { NewBind(editor_); });
   OnClick("Command4", [this] { SaveBind(editor_); });
   OnClick("Command6", [this] { ExitProgram(); });
+  OnClick("Command7", [this] { ShowLocator(); });
 }
 
 std::string Form1::Line(int number) const {
@@ -243,6 +251,22 @@ std::string Form1::Key() const { return QStringToBindTextLossy(combo1_->currentT
 bool Form1::AddToAutoexec() const { return check2_->isChecked(); }
 
 std::string Form1::AutoexecFolder() const { return QStringToBindTextLossy(text15_->text()); }
+
+void Form1::SetAutoexecFolder(const std::string& folder) {
+  text15_->setText(BindTextToQString(folder));
+  text15_->setCursorPosition(0);
+}
+
+void Form1::ShowLocator() {
+  // A closed locator is hidden until its deletion comes round; it does not count as open.
+  if (!locator_ || !locator_->isVisible()) {
+    auto set_folder = [this](const std::string& folder) { SetAutoexecFolder(folder); };
+    locator_ = new Form2({drives_, editor_.dialogs, set_folder}, this);
+  }
+  locator_->show();
+  locator_->raise();
+  locator_->activateWindow();
+}
 
 void Form1::ExitProgram() {
   if (exiting_) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -19,6 +20,8 @@ class QPlainTextEdit;
 class QRadioButton;
 
 namespace vbe {
+
+class Form2;
 
 // What the main window is given by the program or by a test.
 struct Form1Host {
@@ -55,6 +58,12 @@ class Form1 : public QWidget, public BindDocument {
   QtUserDialogs& CommonDialog1() { return common_dialog_; }
   EditorServices& Editor() { return editor_; }
 
+  // Text15, which only the locator window changes.
+  void SetAutoexecFolder(const std::string& folder);
+
+  // Opens the locator window, or brings the open one to the front.
+  void ShowLocator();
+
   // Plays the exit cue and ends the program at once, without questions.
   void ExitProgram();
 
@@ -84,6 +93,7 @@ class Form1 : public QWidget, public BindDocument {
   QCheckBox* check2_ = nullptr;
   QLineEdit* text15_ = nullptr;
   QPlainTextEdit* text14_ = nullptr;
+  QPointer<Form2> locator_;
 };
 
 }  // namespace vbe
