@@ -60,19 +60,6 @@ TEST_F(SaveWithAutoexec, AMissingKeyStopsTheSaveBeforeAnythingElse) {
   }
 }
 
-TEST_F(SaveWithAutoexec, AppendsTheBindLineAfterWritingTheBindFile) {
-  dialogs.file_choices = {"c:\\Program Files\\Vellmar\\main\\hello.cfg"};
-  dialogs.answers = {Answer::Yes};
-
-  SaveBind(editor);
-
-  EXPECT_EQ(ReadBytes(disk / "Program Files" / "Vellmar" / "main" / "hello.cfg"),
-            ComposeBindFile(*ComposeSayLines(document.lines, document.colour)));
-  EXPECT_EQ(ReadBytes(autoexec()), "bind \"p\" exec hello.cfg\r\n");
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "Modify autoexec?");
-}
-
 TEST_F(SaveWithAutoexec, OffersTheUpdateOnlyAfterASuccessfulWriteWithTheOptionOn) {
   struct Case {
     bool option;
@@ -115,9 +102,6 @@ TEST_F(SaveWithAutoexec, AFailedAutoexecUpdateLeavesTheBindFileSaved) {
   EXPECT_EQ(fs::file_size(disk / "hello.cfg"), FullBindFileLength);
   ASSERT_EQ(dialogs.boxes.size(), 2u);
   EXPECT_EQ(dialogs.boxes[1].title, "Autoexec Error");
-  EXPECT_EQ(dialogs.boxes[1].text,
-            "The bind file is saved, but the bind could not be added to "
-            "c:\\no such folder\\autoexec.cfg\r\n\r\nNo such file or directory.");
 }
 
 }  // namespace

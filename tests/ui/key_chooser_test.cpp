@@ -52,19 +52,6 @@ TEST_F(KeyChooser, OffersTheCatalogueInOrderBelowThePrompt) {
   EXPECT_EQ(form->Key(), "Choose your key");
 }
 
-TEST_F(KeyChooser, FillingKeepsTextAndSelection) {
-  QComboBox other;
-  other.setEditable(true);
-  other.addItem("first");
-  other.setCurrentIndex(0);
-  other.setEditText("typed");
-  FillKeyChooser(other);
-  EXPECT_EQ(other.count(), 77);
-  EXPECT_EQ(other.currentIndex(), 0);
-  EXPECT_EQ(other.currentText(), "typed");
-  EXPECT_EQ(other.itemText(1), "a");
-}
-
 TEST_F(KeyChooser, ThePickedOrTypedTextIsTheKey) {
   combo->setCurrentIndex(combo->findText("KP_PAGEDOWN"));
   EXPECT_EQ(form->Key(), "KP_PAGEDOWN");
@@ -88,18 +75,6 @@ TEST_F(KeyChooser, SaveWithTheOptionBindsTheChosenKey) {
 
   EXPECT_EQ(ReadBytes(main / "autoexec.cfg"), "bind \"\\\" exec hello.cfg\r\n");
   EXPECT_EQ(std::filesystem::file_size(main / "hello.cfg"), 352u);
-}
-
-TEST_F(KeyChooser, SaveWithTheOptionAndThePromptSaysDoh) {
-  form->findChild<QCheckBox*>("Check2")->click();
-  dialogs.file_choices = {"c:\\hello.cfg"};
-
-  form->findChild<QAbstractButton*>("Command4")->click();
-
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "D'oh!");
-  EXPECT_TRUE(dialogs.file_requests.empty());
-  EXPECT_FALSE(std::filesystem::exists(disk / "hello.cfg"));
 }
 
 }  // namespace
