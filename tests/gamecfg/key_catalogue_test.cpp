@@ -3,25 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace vbe {
 namespace {
-
-TEST(KeyCatalogue, Holds76DistinctShortAsciiNames) {
-  ASSERT_EQ(KeyCatalogue.size(), 76u);
-  const std::set<std::string_view> distinct(KeyCatalogue.begin(), KeyCatalogue.end());
-  EXPECT_EQ(distinct.size(), 76u);
-  for (const std::string_view name : KeyCatalogue) {
-    EXPECT_GE(name.size(), 1u);
-    EXPECT_LE(name.size(), 13u) << name;
-    EXPECT_TRUE(std::all_of(name.begin(), name.end(), [](char c) { return c > 32 && c < 127; }))
-        << name;
-  }
-  EXPECT_EQ(distinct.count(KeyPrompt), 0u) << "the prompt is not a key";
-}
 
 // Each run of the catalogue: its first position (1-based) and its names in order.
 struct CatalogueRun {
@@ -47,6 +33,7 @@ TEST(KeyCatalogue, FallsIntoItsRunsInOrder) {
       {71, {"JOY1", "JOY2", "JOY3", "JOY4"}},
       {75, {"MWHEELDOWN", "MWHEELUP"}},
   };
+  ASSERT_EQ(KeyCatalogue.size(), 76u);
   std::size_t next = 1;
   for (const CatalogueRun& run : runs) {
     ASSERT_EQ(run.first, next) << "the runs leave no gap";
@@ -58,13 +45,7 @@ TEST(KeyCatalogue, FallsIntoItsRunsInOrder) {
   EXPECT_EQ(next, 77u);
   EXPECT_EQ(KeyCatalogue[26], "\\") << "entry 27 is a lone backslash";
   EXPECT_EQ(KeyCatalogue[55], "*") << "entry 56 is the bare star";
-}
-
-TEST(KeyCatalogue, LeavesOutKeysTheChooserDoesNotOffer) {
-  for (const std::string_view absent : {"0", "1", "9", "F1", "F12", "ENTER", "ESCAPE", "MOUSE1",
-                                        "`", "~", "PGUP", "KP_PGDN", "KP_STAR", "MWHEELUP "}) {
-    EXPECT_EQ(std::count(KeyCatalogue.begin(), KeyCatalogue.end(), absent), 0) << absent;
-  }
+  EXPECT_EQ(std::count(KeyCatalogue.begin(), KeyCatalogue.end(), KeyPrompt), 0);
 }
 
 }  // namespace
