@@ -3,6 +3,7 @@
 #include "core/bind_file.h"
 #include "core/bind_reader.h"
 #include "core/line_check.h"
+#include "gamecfg/autoexec.h"
 #include "platform/file_io.h"
 #include "sound/cue_player.h"
 
@@ -19,6 +20,7 @@ void NewBind(EditorServices& editor) {
 void SaveBind(EditorServices& editor) {
   BindDocument& document = editor.document;
 
+  if (!CheckAutoexecKey(editor)) return;
   if (!CheckLineCharacters(document.Lines(), editor.dialogs)) return;
   PlayCue(editor.audio, SaveCue);
 
@@ -39,6 +41,8 @@ void SaveBind(EditorServices& editor) {
     editor.dialogs.ShowMessage(text, "Save Error", MessageStyle::Stop + MessageStyle::OkOnly);
     return;
   }
+
+  if (document.AddToAutoexec()) AppendAutoexecBind(editor);
 }
 
 void OpenBind(EditorServices& editor) {

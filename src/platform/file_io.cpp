@@ -184,6 +184,21 @@ IoResult AppendToFile(const fs::path& target, std::string_view bytes) {
   return error ? IoResult::Failure(ReasonOfErrno(error)) : IoResult{};
 }
 
+LastByteResult ReadLastByte(const fs::path& path) {
+  if (IoResult kind = CheckRegularFile(path, /*may_be_missing=*/true); !kind) return {kind, {}};
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return {};
+  errno = 0;
+  OpenFile file(Open(path, "rb"));
+  if (!file.get()) return {IoResult::Failure(ReasonOfErrno(errno ? errno : EIO)), {}};
+  const bool empty = std::fseek(file.get(), 0, SEEK_END) == 0 && std::ftell(file.get()) == 0;
+  if (empty) return {};
+  int last = EOF;
+  if (std::fseek(file.get(), -1, SEEK_END) == 0) last = std::fgetc(file.get());
+  if (last == EOF) return {IoResult::Failure(ReasonOfErrno(EIO)), {}};
+  return {IoResult{}, static_cast<char>(last)};
+}
+
 bool CanOpenForReading(const fs::path& path) {
   if (!CheckRegularFile(path, /*may_be_missing=*/false)) return false;
   OpenFile file(Open(path, "rb"));

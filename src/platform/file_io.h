@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,15 @@ IoResult ReplaceFileAtomically(const std::filesystem::path& target, std::string_
 
 // Adds bytes at the end of a file, creating it when missing; nothing else of it changes.
 IoResult AppendToFile(const std::filesystem::path& target, std::string_view bytes);
+
+struct LastByteResult {
+  IoResult status;
+  std::optional<char> byte;  // nothing when the file is empty or does not exist
+};
+
+// The last byte of a file, read without reading the rest: tells whether a text file's last
+// line already has its line end.
+LastByteResult ReadLastByte(const std::filesystem::path& path);
 
 // Opens a file for reading and closes it at once: proves that it exists and can be read.
 bool CanOpenForReading(const std::filesystem::path& path);

@@ -24,6 +24,8 @@ enum class ControlKind {
   Label,
   Shape,          // a rectangle's outline
   ComboBox,       // editable drop-down, unsorted
+  DriveList,      // the drives of the drive table
+  FolderList,     // the open folders from the drive down, then the subfolders of the last
 };
 
 enum class FontName { Default, SansBold, Courier, Fixedsys };

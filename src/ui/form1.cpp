@@ -26,6 +26,8 @@
 #include "ui/form3.h"
 #include "ui/line_navigator.h"
 #include "ui/qt_audio.h"
+#include "ui/form2.h"
+#include "ui/key_chooser.h"
 
 namespace vbe {
 namespace {
@@ -110,6 +112,9 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
       combo->setEditText(caption);
       return combo;
     }
+    case ControlKind::DriveList:
+    case ControlKind::FolderList:
+      break;  // only the locator window has these (form2.cpp)
   }
   return nullptr;
 }
@@ -177,7 +182,9 @@ Form1::Form1(Form1Host host, QWidget* parent)
   findChild<QWidget*>("Command1")->setFocus();
 }
 
+// The secondary windows use this window's drive table and dialogs, so they go first.
 Form1::~Form1() {
+  delete locator_;
   delete form3_;
 }
 
@@ -226,6 +233,7 @@ void Form1::BuildControls() {
 void Form1::LoadMainWindow() {
   common_dialog_.SetFilter(ConfigFileFilter);
   common_dialog_.SetFlags(OverwritePromptFlag);
+  FillKeyChooser(*combo1_);
 }
 
 void Form1::OnClick(const char* button, std::function<void()> action) {
@@ -242,6 +250,7 @@ void Form1::WireCommands() {
   OnClick("Command6", [this] { ExitProgram(); });
   OnClick("Command8", [this] { ShowReadMe(); });
   OnClick("Command9", [this] { RunSpacingFixer(editor_); });
+  OnClick("Command7", [this] { ShowLocator(); });
 }
 
 std::string Form1::Line(int number) const {
@@ -271,6 +280,22 @@ std::string Form1::Key() const { return QStringToBindTextLossy(combo1_->currentT
 bool Form1::AddToAutoexec() const { return check2_->isChecked(); }
 
 std::string Form1::AutoexecFolder() const { return QStringToBindTextLossy(text15_->text()); }
+
+void Form1::SetAutoexecFolder(const std::string& folder) {
+  text15_->setText(BindTextToQString(folder));
+  text15_->setCursorPosition(0);
+}
+
+void Form1::ShowLocator() {
+  // A closed locator is hidden until its deletion comes round; it does not count as open.
+  if (!locator_ || !locator_->isVisible()) {
+    auto set_folder = [this](const std::string& folder) { SetAutoexecFolder(folder); };
+    locator_ = new Form2({drives_, editor_.dialogs, set_folder}, this);
+  }
+  locator_->show();
+  locator_->raise();
+  locator_->activateWindow();
+}
 
 void Form1::ExitProgram() {
   if (exiting_) return;

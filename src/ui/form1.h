@@ -23,6 +23,7 @@ class QRadioButton;
 namespace vbe {
 
 class Form3;
+class Form2;
 
 // What the main window is given by the program or by a test.
 struct Form1Host {
@@ -62,6 +63,11 @@ class Form1 : public QWidget, public BindDocument {
 
   // Whether the window's own audio back end exists yet; it is made on the first cue.
   bool AudioStarted() const { return own_audio_.Created(); }
+  // Text15, which only the locator window changes.
+  void SetAutoexecFolder(const std::string& folder);
+
+  // Opens the locator window, or brings the open one to the front.
+  void ShowLocator();
 
   // Plays the exit cue and ends the program at once, without questions.
   void ExitProgram();
@@ -103,6 +109,7 @@ class Form1 : public QWidget, public BindDocument {
   QCheckBox* check1_ = nullptr;
   QAbstractButton* command5_ = nullptr;
   QPointer<Form3> form3_;
+  QPointer<Form2> locator_;
 };
 
 }  // namespace vbe

@@ -169,6 +169,28 @@ TEST(AppendToFile, AddsAtTheEndOrCreates) {
   EXPECT_FALSE(AppendToFile(dir.path(), "x"));
 }
 
+TEST(ReadLastByte, TellsTheLastByteOrThatThereIsNone) {
+  TempFolder dir;
+  const std::pair<std::string, std::optional<char>> cases[] = {
+      {"", std::nullopt},
+      {"a", 'a'},
+      {"exec x.cfg\r\n", '\n'},
+      {std::string(70000, 'x') + "\r", '\r'},
+  };
+  for (const auto& [bytes, last] : cases) {
+    WriteBytes(dir / "autoexec.cfg", bytes);
+    const LastByteResult result = ReadLastByte(dir / "autoexec.cfg");
+    EXPECT_TRUE(result.status) << bytes.size();
+    EXPECT_EQ(result.byte, last) << bytes.size();
+  }
+  const LastByteResult missing = ReadLastByte(dir / "missing.cfg");
+  EXPECT_TRUE(missing.status);
+  EXPECT_EQ(missing.byte, std::nullopt);
+  const LastByteResult folder = ReadLastByte(dir.path());
+  EXPECT_FALSE(folder.status);
+  EXPECT_EQ(folder.status.reason, "Is a directory.");
+}
+
 TEST(CanOpenForReading, TellsFilesFromFoldersAndMissingNames) {
   TempFolder dir;
   WriteBytes(dir / "autoexec.cfg", "");

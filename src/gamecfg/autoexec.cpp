@@ -1,0 +1,114 @@
+#include "gamecfg/autoexec.h"
+
+#include "platform/file_io.h"
+
+namespace vbe {
+namespace {
+
+std::string NoKeyMessage() {
+  std::string text = "Ok here's the problem ..";
+  text += LineBreak;
+  text += LineBreak;
+  text += "You've asked the program to add the bind to your autoexec.cfg file,";
+  text += LineBreak;
+  text += "BUT, you haven't specified a key to bind it too.";
+  text += LineBreak;
+  text += LineBreak;
+  text += "Go pick one from the drop down list and try again.";
+  return text;
+}
+
+std::string QuoteInKeyMessage() {
+  std::string text = "Ok here's the problem ..";
+  text += LineBreak;
+  text += LineBreak;
+  text += "The key to bind can't contain a double quote (\").";
+  text += LineBreak;
+  text += LineBreak;
+  text += "Go pick one from the drop down list and try again.";
+  return text;
+}
+
+void ReportAutoexecFailure(EditorServices& editor, const std::string& path,
+                           const std::string& reason) {
+  std::string text = "The bind file is saved, but the bind could not be added to ";
+  text += path;
+  text += LineBreak;
+  text += LineBreak;
+  text += reason;
+  editor.dialogs.ShowMessage(text, "Autoexec Error", MessageStyle::Stop + MessageStyle::OkOnly);
+}
+
+}  // namespace
+
+std::string_view TrimSpaces(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string_view FileNamePart(std::string_view path) {
+  const std::size_t last = path.rfind('\\');
+  return last == std::string_view::npos ? path : path.substr(last + 1);
+}
+
+std::string ComposeAutoexecLine(std::string_view key, std::string_view bind_file_path) {
+  std::string line = "bind \"";
+  line += TrimSpaces(key);
+  line += "\" exec ";
+  line += FileNamePart(bind_file_path);
+  return line;
+}
+
+std::string AutoexecPath(std::string_view folder) {
+  std::string path(TrimSpaces(folder));
+  path += '\\';
+  path += AutoexecFileName;
+  return path;
+}
+
+bool CheckAutoexecKey(EditorServices& editor) {
+  const BindDocument& document = editor.document;
+  if (!document.AddToAutoexec()) return true;
+  const std::string key = document.Key();
+  const int style = MessageStyle::Exclamation + MessageStyle::OkOnly;
+  if (TrimSpaces(key).empty() || key == KeyPrompt) {
+    editor.dialogs.ShowMessage(NoKeyMessage(), "D'oh!", style);
+    return false;
+  }
+  if (key.find('"') != std::string::npos) {
+    editor.dialogs.ShowMessage(QuoteInKeyMessage(), "D'oh!", style);
+    return false;
+  }
+  return true;
+}
+
+void AppendAutoexecBind(EditorServices& editor) {
+  const Answer answer = editor.dialogs.ShowMessage(
+      "File saved .. Proceed to modify autoexec.cfg file?", "Modify autoexec?",
+      MessageStyle::Information + MessageStyle::YesNoCancel);
+  if (answer != Answer::Yes) return;
+
+  const BindDocument& document = editor.document;
+  const std::string path = AutoexecPath(document.AutoexecFolder());
+  const auto host = editor.drives.ToHostPath(path);
+  if (!host) {
+    ReportAutoexecFailure(editor, path, "The path is on no drive of this machine.");
+    return;
+  }
+  const LastByteResult last = ReadLastByte(*host);
+  if (!last.status) {
+    ReportAutoexecFailure(editor, path, last.status.reason);
+    return;
+  }
+
+  std::string bytes;
+  if (last.byte && *last.byte != '\n') bytes += LineBreak;
+  bytes += ComposeAutoexecLine(document.Key(), document.FileName());
+  bytes += LineBreak;
+  if (const IoResult appended = AppendToFile(*host, bytes); !appended) {
+    ReportAutoexecFailure(editor, path, appended.reason);
+  }
+}
+
+}  // namespace vbe

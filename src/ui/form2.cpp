@@ -1,0 +1,182 @@
+#include "ui/form2.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "gamecfg/autoexec.h"
+#include "ui/bind_text.h"
+
+namespace vbe {
+namespace {
+
+using K = ControlKind;
+using F = FontName;
+
+// clang-format off
+constexpr ControlRow kLocatorWindow[] = {
+  // name        kind           caption                                                                  left   top  width height tab font         background     text
+  {"Label2",   K::Label,      "The autoexec.cfg file will be located in your Vellmar\\main folder ..",  180,   60, 3435,  435, -1, F::Default, DefaultColour, DefaultColour},
+  {"Label1",   K::Label,      "Drive",                                                                  120,  720,  495,  255, -1, F::Default, DefaultColour, DefaultColour},
+  {"Drive1",   K::DriveList,  "",                                                                       600,  660, 3015,  315,  0, F::Default, DefaultColour, DefaultColour},
+  {"Dir1",     K::FolderList, "",                                                                       120, 1020, 3495, 2115,  4, F::Default, DefaultColour, DefaultColour},
+  {"Command1", K::Button,     "&Ok",                                                                    780, 3240, 1395,  435,  2, F::Default, DefaultColour, DefaultColour},
+  {"Command2", K::Button,     "&Cancel",                                                               2280, 3240, 1395,  435,  3, F::Default, DefaultColour, DefaultColour},
+};
+// clang-format on
+
+QWidget* MakeLocatorControl(const ControlRow& row, QWidget* parent) {
+  const QString caption = BindTextToQString(row.caption);
+  switch (row.kind) {
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setWordWrap(true);
+      return label;
+    }
+    case ControlKind::Button: {
+      // Neither button answers Enter or Escape.
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::DriveList:
+      return new QComboBox(parent);
+    case ControlKind::FolderList: {
+      // The open folders from the drive's root down, each indented under the one before, then
+      // the subfolders of the last. Nothing folds away: a double-click opens a folder.
+      auto* tree = new QTreeWidget(parent);
+      tree->setHeaderHidden(true);
+      tree->setRootIsDecorated(false);
+      tree->setItemsExpandable(false);
+      tree->setExpandsOnDoubleClick(false);
+      tree->setStyleSheet("QTreeView::branch { image: none; border-image: none; }");
+      tree->setIndentation(10);
+      tree->setUniformRowHeights(true);
+      tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+      return tree;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+std::span<const ControlRow> LocatorWindowControls() {
+  return kLocatorWindow;
+}
+
+Form2::Form2(Form2Host host, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      locator_{*this, host.dialogs, host.drives},
+      set_autoexec_folder_(std::move(host.set_autoexec_folder)) {
+  setObjectName("Form2");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(LocatorTitle);
+  setWindowIcon(QIcon(":/vbe/window.png"));
+  setFont(LayoutFont(FontName::Default));
+  setFixedSize(Pixels(LocatorClientWidth), Pixels(LocatorClientHeight));
+  BuildControls();
+
+  const std::string start = LocatorStartFolder(locator_.drives);
+  for (const DriveTable::Drive& drive : locator_.drives.Drives()) {
+    drive1_->addItem(QString("%1:").arg(QChar::fromLatin1(drive.letter)));
+  }
+  if (!start.empty()) {
+    drive1_->setCurrentIndex(drive1_->findText(BindTextToQString(start.substr(0, 2))));
+  }
+  // A start folder that cannot be entered is still shown, without subfolders.
+  if (!OpenFolder(start)) ShowFolder(start, {});
+
+  connect(drive1_, &QComboBox::currentIndexChanged, this, [this] { ChangeLocatorDrive(locator_); });
+  connect(dir1_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { OpenFolderOf(item); });
+  connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this,
+          [this] { LocateAutoexecFolder(locator_); });
+  connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, [this] { close(); });
+  drive1_->setFocus();
+}
+
+void Form2::BuildControls() {
+  std::vector<std::pair<int, QWidget*>> tab_order;
+  for (const ControlRow& row : LocatorWindowControls()) {
+    QWidget* control = MakeLocatorControl(row, this);
+    control->setObjectName(row.name);
+    control->setGeometry(PixelRect(row));
+    control->setFont(LayoutFont(row.font));
+    if (row.tab >= 0) {
+      tab_order.emplace_back(row.tab, control);
+    } else {
+      control->setFocusPolicy(Qt::NoFocus);
+    }
+  }
+  std::sort(tab_order.begin(), tab_order.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tab_order.size(); ++i) {
+    setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+  }
+  drive1_ = findChild<QComboBox*>("Drive1");
+  dir1_ = findChild<QTreeWidget*>("Dir1");
+}
+
+std::string Form2::ShownDrive() const {
+  return QStringToBindTextLossy(drive1_->currentText());
+}
+
+bool Form2::OpenFolder(const std::string& folder) {
+  const auto subfolders = ListSubfolders(locator_.drives, folder);
+  if (!subfolders) return false;
+  ShowFolder(folder, *subfolders);
+  return true;
+}
+
+void Form2::ShowFolder(const std::string& folder, const std::vector<std::string>& subfolders) {
+  current_folder_ = folder;
+  dir1_->clear();
+  item_folders_.clear();
+  const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+  auto add = [this](QTreeWidgetItem* item, const std::string& path, const QIcon& icon) {
+    item->setIcon(0, icon);
+    item->setData(0, Qt::UserRole, static_cast<int>(item_folders_.size()));
+    item_folders_.push_back(path);
+  };
+  QTreeWidgetItem* parent = nullptr;
+  for (const std::string& step : FolderSteps(folder)) {
+    const std::string name = parent ? std::string(FileNamePart(step)) : step;
+    QTreeWidgetItem* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(dir1_);
+    item->setText(0, BindTextToQString(name));
+    add(item, step, open_icon);
+    parent = item;
+  }
+  if (!parent) return;
+  for (const std::string& name : subfolders) {
+    auto* item = new QTreeWidgetItem(parent);
+    item->setText(0, BindTextToQString(name));
+    add(item, SubfolderPath(folder, name), closed_icon);
+  }
+  dir1_->expandAll();
+  dir1_->setCurrentItem(parent);
+  dir1_->scrollToItem(parent);
+}
+
+void Form2::OpenFolderOf(QTreeWidgetItem* item) {
+  if (!item) return;
+  const std::string folder = item_folders_.at(item->data(0, Qt::UserRole).toInt());
+  if (OpenFolder(folder)) return;
+  std::string text = "Can't open the folder ";
+  text += folder;
+  locator_.dialogs.ShowMessage(text, "Folder Error", MessageStyle::Stop + MessageStyle::OkOnly);
+}
+
+void Form2::SetAutoexecFolder(const std::string& folder) {
+  if (set_autoexec_folder_) set_autoexec_folder_(folder);
+}
+
+}  // namespace vbe

@@ -1,0 +1,19 @@
+#include "ui/key_chooser.h"
+
+#include <QComboBox>
+
+#include "gamecfg/key_catalogue.h"
+#include "ui/bind_text.h"
+
+namespace vbe {
+
+void FillKeyChooser(QComboBox& chooser) {
+  // The first item added to an empty list would become the current one and replace the text.
+  const QString text = chooser.currentText();
+  const int index = chooser.currentIndex();
+  for (const std::string_view name : KeyCatalogue) chooser.addItem(BindTextToQString(name));
+  chooser.setCurrentIndex(index);
+  chooser.setEditText(text);
+}
+
+}  // namespace vbe
