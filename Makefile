@@ -1,9 +1,14 @@
 # Two commands on a fresh Debian 12 machine: `make run` and `make test`.
+# More: `make bench` (speed and memory against their budgets), `make fuzz` (libFuzzer targets,
+# FUZZ_SECONDS each), `make asan` (the test suite under AddressSanitizer and UBSan),
+# `make check-windows` (the Windows-only code with MinGW-w64), `make package-check` (install
+# and validate the desktop files).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench fuzz asan check-windows package-check clean
 
 all: build
 
@@ -22,5 +27,42 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+bench:
+	@scripts/install-deps libbenchmark-dev xvfb xauth
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVBE_BUILD_BENCH=ON \
+	  -DVBE_BUILD_TESTS=OFF > /dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@scripts/run-benchmarks build-bench
+
+fuzz:
+	@scripts/install-deps clang libclang-rt-14-dev
+	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVBE_WITH_UI=OFF \
+	  -DVBE_BUILD_TESTS=OFF -DVBE_BUILD_FUZZ=ON > /dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+asan:
+	@scripts/install-deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVBE_SANITIZE=address,undefined > /dev/null
+	@cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+check-windows:
+	@scripts/check-windows-build
+
+package-check: build
+	@scripts/install-deps desktop-file-utils appstream
+	@rm -rf $(BUILD_DIR)/package-root
+	@cmake --install $(BUILD_DIR) --prefix $(BUILD_DIR)/package-root > /dev/null
+	desktop-file-validate $(BUILD_DIR)/package-root/share/applications/org.vellmar.BindEditor.desktop
+	appstreamcli validate --no-net \
+	  $(BUILD_DIR)/package-root/share/metainfo/org.vellmar.BindEditor.metainfo.xml
+	@test -f $(BUILD_DIR)/package-root/share/icons/hicolor/32x32/apps/org.vellmar.BindEditor.png
+	@test -f $(BUILD_DIR)/package-root/share/icons/hicolor/scalable/apps/org.vellmar.BindEditor.svg
+	@test -x $(BUILD_DIR)/package-root/bin/vellmar-bind-editor
+	@test -f $(BUILD_DIR)/package-root/lib/vellmar-bind-editor/vbe_audio.so
+	@echo "package-check: installed files are in place and valid"
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan

@@ -39,6 +39,15 @@ void ReportAutoexecFailure(EditorServices& editor, const std::string& path,
   editor.dialogs.ShowMessage(text, "Autoexec Error", MessageStyle::Stop + MessageStyle::OkOnly);
 }
 
+// The name goes into the console line unquoted: a double quote, a semicolon or a control
+// character there would end the command and let the rest of the name run as console text.
+bool NameIsSafeForConsole(std::string_view name) {
+  for (char c : name) {
+    if (c == '"' || c == ';' || static_cast<unsigned char>(c) < 0x20) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string_view TrimSpaces(std::string_view text) {
@@ -91,6 +100,13 @@ void AppendAutoexecBind(EditorServices& editor) {
 
   const BindDocument& document = editor.document;
   const std::string path = AutoexecPath(document.AutoexecFolder());
+  if (!NameIsSafeForConsole(FileNamePart(document.FileName()))) {
+    ReportAutoexecFailure(editor, path,
+                          "The bind file's name holds a double quote, a semicolon or a control "
+                          "character, which the game's console would read as the end of the "
+                          "command. Save the bind under a plainer name.");
+    return;
+  }
   const auto host = editor.drives.ToHostPath(path);
   if (!host) {
     ReportAutoexecFailure(editor, path, "The path is on no drive of this machine.");

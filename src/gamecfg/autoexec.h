@@ -41,8 +41,9 @@ bool CheckAutoexecKey(EditorServices& editor);
 
 // The last step of Save, after the bind file is written: asks, and on Yes appends the bind
 // line and CR LF to autoexec.cfg, creating it when missing. When the file's last line has no
-// line end, CR LF goes first so the new line does not continue it. A failure is reported; the
-// bind file stays saved either way.
+// line end, CR LF goes first so the new line does not continue it. A bind file name that would
+// break the console line is refused. A failure is reported; the bind file stays saved either
+// way.
 void AppendAutoexecBind(EditorServices& editor);
 
 }  // namespace vbe

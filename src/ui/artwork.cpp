@@ -1,15 +1,20 @@
 #include "ui/artwork.h"
 
-#include <QFile>
+#include <QResource>
+#include <QSysInfo>
 #include <QtEndian>
 #include <cstring>
 
 namespace vbe {
 
 QImage LoadArtwork(const QString& name) {
-  QFile file(":/vbe/" + name + ".vbei");
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
+  // The resources are stored uncompressed, so their bytes are read in place.
+  const QResource resource(":/vbe/" + name + ".vbei");
+  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
+    return {};
+  }
+  const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                                   qsizetype(resource.size()));
   constexpr qsizetype kHeader = 12;
   if (bytes.size() < kHeader || !bytes.startsWith("VBEI")) return {};
   const quint32 width = qFromLittleEndian<quint32>(bytes.constData() + 4);
@@ -18,8 +23,16 @@ QImage LoadArtwork(const QString& name) {
       bytes.size() != kHeader + qsizetype(width) * qsizetype(height) * 4) {
     return {};
   }
-  QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
   const char* pixels = bytes.constData() + kHeader;
+  if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+    // The pixels are already in memory order: copy them row by row.
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < int(height); ++y) {
+      std::memcpy(image.scanLine(y), pixels + qsizetype(y) * width * 4, width * 4);
+    }
+    return image;
+  }
+  QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < int(height); ++y) {
     auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
     for (quint32 x = 0; x < width; ++x) {

@@ -91,9 +91,14 @@ QFont MakeLayoutFont(FontName name) {
       font.setPointSizeF(9.75);
       break;
     case FontName::Fixedsys:
-      family = InstalledFamily({"Fixedsys", "Consolas", "Liberation Mono", "DejaVu Sans Mono"});
-      font.setPointSizeF(9);
-      break;
+      family = InstalledFamily({"Fixedsys"});
+      if (!family.isEmpty()) {
+        font.setPointSizeF(9);
+        break;
+      }
+      // Fixedsys draws letters about as wide as Courier's at 9.75 points; without it the
+      // preview uses the line editors' font, so rows line up the same in both.
+      return MakeLayoutFont(FontName::Courier);
   }
   font.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
   if (!family.isEmpty()) font.setFamily(family);

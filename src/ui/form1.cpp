@@ -135,8 +135,9 @@ void ApplyColours(const ControlRow& row, QWidget* control) {
   control->setPalette(palette);
 }
 
-// A caption drawn in a fallback font may be wider than its control; a slightly smaller size
-// keeps the whole caption in the place the layout gives it.
+// A caption drawn in a fallback font may be wider than its control; slightly tighter letters
+// keep the whole caption in the place the layout gives it. Spacing, unlike a smaller size,
+// needs no font of its own to be loaded.
 void FitCaption(QWidget* control, const QString& caption) {
   int room = control->width();
   if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
@@ -147,10 +148,13 @@ void FitCaption(QWidget* control, const QString& caption) {
     return;
   }
   QFont font = control->font();
-  while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6.5) {
-    font.setPointSizeF(font.pointSizeF() - 0.25);
-  }
-  if (font != control->font()) control->setFont(font);
+  // The sum of the letters' advances: close enough to the drawn width, and it needs no shaping.
+  const QFontMetrics metrics(font);
+  int width = 0;
+  for (QChar c : caption) width += metrics.horizontalAdvance(c);
+  if (width <= room || width == 0) return;
+  font.setLetterSpacing(QFont::PercentageSpacing, std::max(85.0, 100.0 * room / width));
+  control->setFont(font);
 }
 
 }  // namespace
@@ -194,7 +198,8 @@ void Form1::BuildControls() {
     QWidget* control = MakeControl(row, this);
     control->setObjectName(row.name);
     control->setGeometry(PixelRect(row));
-    control->setFont(LayoutFont(row.font));
+    // Controls in the window's own font inherit it; setting it again costs a font change each.
+    if (row.font != FontName::Default) control->setFont(LayoutFont(row.font));
     ApplyColours(row, control);
     FitCaption(control, BindTextToQString(row.caption));
     control->setEnabled(row.enabled);

@@ -11,7 +11,10 @@ void FillKeyChooser(QComboBox& chooser) {
   // The first item added to an empty list would become the current one and replace the text.
   const QString text = chooser.currentText();
   const int index = chooser.currentIndex();
-  for (const std::string_view name : KeyCatalogue) chooser.addItem(BindTextToQString(name));
+  QStringList names;
+  names.reserve(qsizetype(std::size(KeyCatalogue)));
+  for (const std::string_view name : KeyCatalogue) names << BindTextToQString(name);
+  chooser.addItems(names);  // one insertion for the whole list
   chooser.setCurrentIndex(index);
   chooser.setEditText(text);
 }

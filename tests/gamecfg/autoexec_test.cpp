@@ -202,5 +202,22 @@ TEST_F(Autoexec, ReportsAnAutoexecThatCannotBeWritten) {
   EXPECT_TRUE(fs::is_directory(disk / "game" / "autoexec.cfg"));
 }
 
+TEST_F(Autoexec, RefusesABindFileNameThatWouldBreakTheConsoleLine) {
+  document.autoexec_folder = "c:\\program files\\Vellmar\\main";
+  for (const std::string name : {"a;quit.cfg", "say\"hi.cfg", "tab\ty.cfg"}) {
+    document.file_name = "c:\\" + name;
+    dialogs.boxes.clear();
+    AppendWithYes();
+    ASSERT_EQ(dialogs.boxes.size(), 2u) << name;
+    EXPECT_EQ(dialogs.boxes[1].title, "Autoexec Error");
+    EXPECT_NE(dialogs.boxes[1].text.find("plainer name"), std::string::npos);
+  }
+  EXPECT_FALSE(fs::exists(main_folder() / "autoexec.cfg"));
+
+  document.file_name = "c:\\x;y\\fine name.cfg";  // only the name itself is written
+  AppendWithYes();
+  EXPECT_EQ(Autoexec_cfg(), "bind \"p\" exec fine name.cfg\r\n");
+}
+
 }  // namespace
 }  // namespace vbe
