@@ -1,5 +1,6 @@
 #include "ui/artwork.h"
 
+#include <QPixmap>
 #include <QResource>
 #include <QSysInfo>
 #include <QtEndian>
@@ -41,5 +42,7 @@ QImage LoadArtwork(const QString& name) {
   }
   return image;
 }
+
+QIcon ArtworkIcon(const QString& name) { return QIcon(QPixmap::fromImage(LoadArtwork(name))); }
 
 }  // namespace vbe

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -10,5 +11,8 @@ namespace vbe {
 // little-endian numbers, premultiplied ARGB32 pixels), so start-up spends no time on decoding.
 // A null image when the resource is missing or malformed.
 QImage LoadArtwork(const QString& name);
+
+// The same picture as an icon.
+QIcon ArtworkIcon(const QString& name);
 
 }  // namespace vbe

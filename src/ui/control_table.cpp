@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QWidget>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace vbe {
 namespace {
@@ -51,7 +54,33 @@ constexpr ControlRow kMainWindow[] = {
 
 }  // namespace
 
-std::span<const ControlRow> MainWindowControls() { return kMainWindow; }
+std::span<const ControlRow> MainWindowControls() {
+  return kMainWindow;
+}
+
+void PlaceControls(std::span<const ControlRow> rows,
+                   const std::function<QWidget*(const ControlRow&)>& make,
+                   const std::function<void(const ControlRow&, QWidget&)>& dress) {
+  std::vector<std::pair<int, QWidget*>> tab_order;
+  for (const ControlRow& row : rows) {
+    QWidget* control = make(row);
+    control->setObjectName(row.name);
+    control->setGeometry(PixelRect(row));
+    // Controls in the window's own font inherit it; setting it again costs a font change each.
+    if (row.font != FontName::Default) control->setFont(LayoutFont(row.font));
+    if (dress) dress(row, *control);
+    if (row.tab >= 0) {
+      tab_order.emplace_back(row.tab, control);
+    } else {
+      control->setFocusPolicy(Qt::NoFocus);
+    }
+  }
+  std::sort(tab_order.begin(), tab_order.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tab_order.size(); ++i) {
+    QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+  }
+}
 
 const ControlRow* FindControlRow(std::span<const ControlRow> rows, const char* name) {
   for (const ControlRow& row : rows) {
@@ -109,10 +138,9 @@ QFont MakeLayoutFont(FontName name) {
 }  // namespace
 
 QFont LayoutFont(FontName name) {
-  static const QFont fonts[] = {MakeLayoutFont(FontName::Default),
-                                MakeLayoutFont(FontName::SansBold),
-                                MakeLayoutFont(FontName::Courier),
-                                MakeLayoutFont(FontName::Fixedsys)};
+  static const QFont fonts[] = {
+      MakeLayoutFont(FontName::Default), MakeLayoutFont(FontName::SansBold),
+      MakeLayoutFont(FontName::Courier), MakeLayoutFont(FontName::Fixedsys)};
   return fonts[static_cast<int>(name)];
 }
 
@@ -125,11 +153,16 @@ QColor ResolveColour(LayoutColour colour, const QColor& fallback) {
     case LayoutColour::Kind::System: {
       const QPalette palette = QApplication::palette();
       switch (colour.value) {
-        case 7: return palette.color(QPalette::WindowText);     // menu text
-        case 13: return palette.color(QPalette::Highlight);
-        case 14: return palette.color(QPalette::HighlightedText);
-        case 20: return palette.color(QPalette::Light);         // button highlight
-        default: return fallback;
+        case 7:
+          return palette.color(QPalette::WindowText);  // menu text
+        case 13:
+          return palette.color(QPalette::Highlight);
+        case 14:
+          return palette.color(QPalette::HighlightedText);
+        case 20:
+          return palette.color(QPalette::Light);  // button highlight
+        default:
+          return fallback;
       }
     }
   }

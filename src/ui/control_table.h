@@ -10,22 +10,25 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <functional>
 #include <span>
+
+class QWidget;
 
 namespace vbe {
 
 enum class ControlKind {
   PictureButton,  // a button with a 32 by 32 icon above its caption
   Button,
-  LineEditor,     // single-line text box
-  MultiLineBox,   // multi-line text box
+  LineEditor,    // single-line text box
+  MultiLineBox,  // multi-line text box
   OptionButton,
   CheckBox,
   Label,
-  Shape,          // a rectangle's outline
-  ComboBox,       // editable drop-down, unsorted
-  DriveList,      // the drives of the drive table
-  FolderList,     // the open folders from the drive down, then the subfolders of the last
+  Shape,       // a rectangle's outline
+  ComboBox,    // editable drop-down, unsorted
+  DriveList,   // the drives of the drive table
+  FolderList,  // the open folders from the drive down, then the subfolders of the last
 };
 
 enum class FontName { Default, SansBold, Courier, Fixedsys };
@@ -41,17 +44,19 @@ inline constexpr LayoutColour DefaultColour{};
 constexpr LayoutColour Rgb(int r, int g, int b) {
   return {LayoutColour::Kind::Rgb, (r << 16) | (g << 8) | b};
 }
-constexpr LayoutColour SystemColour(int index) { return {LayoutColour::Kind::System, index}; }
+constexpr LayoutColour SystemColour(int index) {
+  return {LayoutColour::Kind::System, index};
+}
 
 struct ControlRow {
   const char* name;
   ControlKind kind;
-  const char* caption;  // Windows-1252; "&" marks the access key
+  const char* caption;           // Windows-1252; "&" marks the access key
   int left, top, width, height;  // twips
-  int tab;              // place in the tab order; -1 for labels and shapes
+  int tab;                       // place in the tab order; -1 for labels and shapes
   FontName font;
   LayoutColour background;
-  LayoutColour text;    // for a shape, its outline
+  LayoutColour text;  // for a shape, its outline
   bool visible = true;
   bool enabled = true;
   bool checked = false;
@@ -60,7 +65,9 @@ struct ControlRow {
 };
 
 inline constexpr int TwipsPerPixel = 15;
-constexpr int Pixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int Pixels(int twips) {
+  return twips / TwipsPerPixel;
+}
 inline QRect PixelRect(const ControlRow& row) {
   return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
 }
@@ -69,6 +76,13 @@ inline constexpr int MainClientWidth = 10440;
 inline constexpr int MainClientHeight = 6705;
 
 std::span<const ControlRow> MainWindowControls();
+
+// Makes every control of a window's table: `make` creates the control, which then gets its
+// name, place, font (unless it is the window's own) and place in the tab order; labels and
+// shapes take no focus. `dress` finishes each control as its window wants it.
+void PlaceControls(std::span<const ControlRow> rows,
+                   const std::function<QWidget*(const ControlRow&)>& make,
+                   const std::function<void(const ControlRow&, QWidget&)>& dress = {});
 const ControlRow* FindControlRow(std::span<const ControlRow> rows, const char* name);
 
 // Fonts and colours as the host can show them: a font the host lacks falls back to one of the

@@ -170,7 +170,7 @@ Form1::Form1(Form1Host host, QWidget* parent)
   if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
   setObjectName("Form1");
   setWindowTitle(ProgramTitle);
-  setWindowIcon(QIcon(QPixmap::fromImage(LoadArtwork("window"))));
+  setWindowIcon(ArtworkIcon("window"));
   setFont(LayoutFont(FontName::Default));
   setFixedSize(Pixels(MainClientWidth), Pixels(MainClientHeight));
   background_ = QPixmap::fromImage(LoadArtwork("background"));
@@ -193,28 +193,14 @@ Form1::~Form1() {
 }
 
 void Form1::BuildControls() {
-  std::vector<std::pair<int, QWidget*>> tab_order;
-  for (const ControlRow& row : MainWindowControls()) {
-    QWidget* control = MakeControl(row, this);
-    control->setObjectName(row.name);
-    control->setGeometry(PixelRect(row));
-    // Controls in the window's own font inherit it; setting it again costs a font change each.
-    if (row.font != FontName::Default) control->setFont(LayoutFont(row.font));
-    ApplyColours(row, control);
-    FitCaption(control, BindTextToQString(row.caption));
-    control->setEnabled(row.enabled);
-    control->setVisible(row.visible);
-    if (row.tab >= 0) {
-      tab_order.emplace_back(row.tab, control);
-    } else {
-      control->setFocusPolicy(Qt::NoFocus);
-    }
-  }
-  std::sort(tab_order.begin(), tab_order.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tab_order.size(); ++i) {
-    setTabOrder(tab_order[i - 1].second, tab_order[i].second);
-  }
+  PlaceControls(
+      MainWindowControls(), [this](const ControlRow& row) { return MakeControl(row, this); },
+      [](const ControlRow& row, QWidget& control) {
+        ApplyColours(row, &control);
+        FitCaption(&control, BindTextToQString(row.caption));
+        control.setEnabled(row.enabled);
+        control.setVisible(row.visible);
+      });
 
   for (int k = 0; k < LineCount; ++k) {
     line_editors_[k] = findChild<QLineEdit*>(QString("Text%1").arg(k + 1));
@@ -231,7 +217,7 @@ void Form1::BuildControls() {
   const std::pair<const char*, const char*> icons[] = {
       {"Command1", "new"}, {"Command3", "open"}, {"Command4", "save"}};
   for (const auto& [button, picture] : icons) {
-    findChild<QToolButton*>(button)->setIcon(QIcon(QPixmap::fromImage(LoadArtwork(picture))));
+    findChild<QToolButton*>(button)->setIcon(ArtworkIcon(picture));
   }
 }
 

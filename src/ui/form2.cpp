@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
-#include <algorithm>
 
 #include "gamecfg/autoexec.h"
+#include "ui/artwork.h"
 #include "ui/bind_text.h"
 
 namespace vbe {
@@ -78,7 +78,7 @@ Form2::Form2(Form2Host host, QWidget* parent)
   setObjectName("Form2");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(LocatorTitle);
-  setWindowIcon(QIcon(":/vbe/window.png"));
+  setWindowIcon(ArtworkIcon("window"));
   setFont(LayoutFont(FontName::Default));
   setFixedSize(Pixels(LocatorClientWidth), Pixels(LocatorClientHeight));
   BuildControls();
@@ -103,23 +103,8 @@ Form2::Form2(Form2Host host, QWidget* parent)
 }
 
 void Form2::BuildControls() {
-  std::vector<std::pair<int, QWidget*>> tab_order;
-  for (const ControlRow& row : LocatorWindowControls()) {
-    QWidget* control = MakeLocatorControl(row, this);
-    control->setObjectName(row.name);
-    control->setGeometry(PixelRect(row));
-    control->setFont(LayoutFont(row.font));
-    if (row.tab >= 0) {
-      tab_order.emplace_back(row.tab, control);
-    } else {
-      control->setFocusPolicy(Qt::NoFocus);
-    }
-  }
-  std::sort(tab_order.begin(), tab_order.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tab_order.size(); ++i) {
-    setTabOrder(tab_order[i - 1].second, tab_order[i].second);
-  }
+  PlaceControls(LocatorWindowControls(),
+                [this](const ControlRow& row) { return MakeLocatorControl(row, this); });
   drive1_ = findChild<QComboBox*>("Drive1");
   dir1_ = findChild<QTreeWidget*>("Dir1");
 }

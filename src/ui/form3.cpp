@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "ui/artwork.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
 
@@ -46,7 +47,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Form3");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle("ReadMe");
-  setWindowIcon(QIcon(":/vbe/window.png"));
+  setWindowIcon(ArtworkIcon("window"));
   resize(Pixels(ReadMeClientWidth), Pixels(ReadMeClientHeight));
 
   text1_ = new QPlainTextEdit(this);
