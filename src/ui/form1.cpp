@@ -149,11 +149,12 @@ void FitCaption(QWidget* control, const QString& caption) {
   }
   QFont font = control->font();
   // The sum of the letters' advances: close enough to the drawn width, and it needs no shaping.
-  const QFontMetrics metrics(font);
-  int width = 0;
+  const QFontMetricsF metrics(font);
+  qreal width = 0;
   for (QChar c : caption) width += metrics.horizontalAdvance(c);
   if (width <= room || width == 0) return;
-  font.setLetterSpacing(QFont::PercentageSpacing, std::max(85.0, 100.0 * room / width));
+  // Two pixels to spare: hinting on the screen may draw a little wider than measured.
+  font.setLetterSpacing(QFont::PercentageSpacing, std::max(85.0, 100.0 * (room - 2) / width));
   control->setFont(font);
 }
 
