@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -11,13 +13,16 @@
 #include "ui/control_table.h"
 #include "ui/main_window_fixture.h"
 #include "ui/qt_audio.h"
+#include "ui/qt_dialogs.h"
 
 namespace vbe {
 namespace {
 
 using testing::ReadBytes;
+using testing::WhenModalOpens;
 using testing::WriteBytes;
 using MainWindow = testing::MainWindowTest;
+using namespace std::string_literals;
 
 std::string BindFile(const BindLines& lines, TextColour colour) {
   return ComposeBindFile(*ComposeSayLines(lines, colour));
@@ -48,7 +53,7 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
   EXPECT_EQ(Control<QLineEdit>("Text15")->text(), "c:\\program files\\Vellmar\\main");
 }
 
-TEST_F(MainWindow, FocusStartsOnNewAndTabFollowsTheLayout) {
+TEST_F(MainWindow, TabFollowsTheLayoutFromNewAndAccessKeysReachTheirButtons) {
   ShowAndFocus();
   EXPECT_EQ(QApplication::focusWidget(), Control("Command1"));
   for (const char* name : {"Command3", "Command4", "Text1", "Text2", "Text3", "Text4", "Text5",
@@ -58,37 +63,35 @@ TEST_F(MainWindow, FocusStartsOnNewAndTabFollowsTheLayout) {
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
   }
-}
-
-TEST_F(MainWindow, LineEditorsTakeAtMost36CharactersOfTheCodePage) {
-  ShowAndFocus();
-  QLineEdit* editor = Editor(3);
-  editor->setFocus();
-  QTest::keyClicks(editor, QString(36, 'x'));
-  QTest::keyClick(editor, Qt::Key_Y);
-  EXPECT_EQ(editor->text(), QString(36, 'x'));
-
-  editor->clear();
-  for (char16_t typed : {u'\u3042', u'\u00E9', u'\u2026'}) {
-    QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(QChar(typed)), {});
-  }
-  EXPECT_EQ(editor->text(), QString::fromUtf16(u"\u00E9\u25A0"));
-  EXPECT_EQ(form->Line(3), "\xE9\x85");
-}
-
-TEST_F(MainWindow, AccessKeysReachTheirButtons) {
-  ShowAndFocus();
   for (const auto& [key, name] : {std::pair{Qt::Key_N, "Command1"}, {Qt::Key_O, "Command3"},
                                   {Qt::Key_S, "Command4"}, {Qt::Key_X, "Command6"}}) {
     QSignalSpy clicks(Control<QAbstractButton>(name), &QAbstractButton::clicked);
     QTest::keyClick(form.get(), key, Qt::AltModifier);
     EXPECT_TRUE(clicks.count() == 1 || clicks.wait(1000)) << name;
   }
-  EXPECT_EQ(dialogs.boxes.size(), 1u) << "New asked its question";
-  ASSERT_EQ(dialogs.file_requests.size(), 2u);
-  EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Open);
-  EXPECT_EQ(dialogs.file_requests[1].mode, FileDialogMode::Save);
-  EXPECT_EQ(program_ends, 1);
+}
+
+TEST_F(MainWindow, EditorsTakeAtMost36CharactersOfTheCodePageAndTheKeyIsAsTyped) {
+  ShowAndFocus();
+  QLineEdit* editor = Editor(3);
+  editor->setFocus();
+  QTest::keyClicks(editor, QString(36, 'x'));
+  QTest::keyClick(editor, Qt::Key_Y);
+  EXPECT_EQ(editor->text(), QString(36, 'x'));
+  editor->clear();
+  for (char16_t typed : {u'\u3042', u'\u00E9', u'\u2026'}) {
+    QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(QChar(typed)), {});
+  }
+  EXPECT_EQ(editor->text(), QString::fromUtf16(u"\u00E9\u25A0"));
+  EXPECT_EQ(form->Line(3), "\xE9\x85");
+
+  auto* combo = Control<QComboBox>("Combo1");
+  combo->setCurrentIndex(combo->findText("KP_PAGEDOWN"));
+  EXPECT_EQ(form->Key(), "KP_PAGEDOWN");
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClicks(combo->lineEdit(), " F1 ");
+  EXPECT_EQ(form->Key(), " F1 ") << "taken as typed, not trimmed";
 }
 
 TEST_F(MainWindow, NewEmptiesTheLinesOnlyOnYes) {
@@ -103,82 +106,57 @@ TEST_F(MainWindow, NewEmptiesTheLinesOnlyOnYes) {
   EXPECT_EQ(dialogs.boxes.size(), 3u);
 }
 
-TEST_F(MainWindow, SavesWhatWasTypedByteForByte) {
+TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndOpenSetsLinesAndColour) {
+  // Bytes 0x20 to 0xFF but the double quote, typed (control characters pasted); no line ends
+  // in a space, which is padding.
+  BindLines typed;
+  for (int b = 0x20, i = 0; b <= 0xFF; ++b) {
+    if (b != '"') typed[i++ % 8] += static_cast<char>(b);
+  }
   ShowAndFocus();
-  const BindLines typed = {"one", "two", "three", "", "  five", "six  ", "", "eight"};
   for (int k = 1; k <= 8; ++k) {
     Editor(k)->setFocus();
-    QTest::keyClicks(Editor(k), QString::fromStdString(typed[k - 1]));
+    for (char c : typed[k - 1]) {
+      const QString text = BindTextToQString(std::string(1, c));
+      text[0].isPrint() ? QTest::sendKeyEvent(QTest::Click, Editor(k), Qt::Key_unknown, text, {})
+                        : Editor(k)->insert(text);
+    }
   }
   QTest::mouseClick(Control("Option2"), Qt::LeftButton);
-  dialogs.file_choices = {"c:\\typed.cfg"};
-  QTest::mouseClick(Control("Command4"), Qt::LeftButton);
-  EXPECT_EQ(ReadBytes(disk / "typed.cfg"), BindFile(typed, TextColour::Yellow));
-  EXPECT_EQ(form->FileName(), "c:\\typed.cfg");
+  dialogs.file_choices = {"c:\\all.cfg", "c:\\all.cfg", "c:\\white.cfg"};
+  Click("Command4");
+  EXPECT_EQ(ReadBytes(disk / "all.cfg"), BindFile(typed, TextColour::Yellow));
+  EXPECT_EQ(form->FileName(), "c:\\all.cfg");
+  dialogs.answers = {Answer::Yes};
+  Click("Command1");
+  Click("Option1");
+  ASSERT_EQ(form->Line(1), "");
+  Click("Command3");
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
+  EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
+  EXPECT_EQ(dialogs.boxes.size(), 1u) << "only New's question was shown";
+
+  const BindLines art = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
+  WriteBytes(disk / "white.cfg", BindFile(art, TextColour::White));
+  Click("Command3");
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), art[k - 1]) << k;
+  EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
 }
 
-TEST_F(MainWindow, ExitAndTheCloseControlEndTheProgramOnce) {
+TEST_F(MainWindow, TheHiddenStopButtonAndExitSendTheirCuesAndExitEndsTheProgramOnce) {
+  Click("Command2");
+  EXPECT_EQ(audio.commands, (std::vector<std::string>{"stop sound", "close sound"}));
   Click("Command6");
+  EXPECT_EQ(audio.commands, (std::vector<std::string>{
+                                "stop sound", "close sound", "stop sound", "close sound",
+                                "open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound",
+                                "play sound"}));
   form->close();
   EXPECT_EQ(program_ends, 1);
   Build();
   form->show();
   form->close();
-  EXPECT_EQ(program_ends, 2);
-}
-
-TEST_F(MainWindow, OpenFillsTheEditorsAndSelectsTheFilesColour) {
-  const BindLines art = {"   /\\_/\\", "  ( o.o )", "   > ^ <", "", "\x85Vellmar", "", "", "!"};
-  for (TextColour colour : {TextColour::Yellow, TextColour::White}) {
-    WriteBytes(disk / "cat.cfg", BindFile(art, colour));
-    for (int k = 1; k <= 8; ++k) Editor(k)->setText("old");
-    dialogs.file_choices = {"c:\\cat.cfg"};
-    Click("Command3");
-    for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), art[k - 1]) << k;
-    EXPECT_EQ(Control<QRadioButton>("Option1")->isChecked(), colour == TextColour::White);
-    EXPECT_EQ(Control<QRadioButton>("Option2")->isChecked(), colour == TextColour::Yellow);
-  }
-  EXPECT_EQ(Editor(5)->text(), QString::fromUtf16(u"\u25A0Vellmar"));
-}
-
-TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpen) {
-  // Every byte from 0x20 to 0xFF but the double quote, typed key by key (the few control
-  // characters, which no keyboard types, pasted); no line ends in a space, which is padding.
-  BindLines typed;
-  for (int b = 0x20, i = 0; b <= 0xFF; ++b) {
-    if (b != '"') typed[i++ % 8] += static_cast<char>(b);
-  }
-  for (int k = 1; k <= 8; ++k) {
-    Editor(k)->setFocus();
-    for (char c : typed[k - 1]) {
-      const QString text = BindTextToQString(std::string(1, c));
-      if (text[0].isPrint()) {
-        QTest::sendKeyEvent(QTest::Click, Editor(k), Qt::Key_unknown, text, Qt::NoModifier);
-      } else {
-        Editor(k)->insert(text);
-      }
-    }
-    ASSERT_EQ(form->Line(k), typed[k - 1]) << "typing line " << k;
-  }
-  dialogs.file_choices = {"c:\\all.cfg", "c:\\all.cfg"};
-  Click("Command4");
-  dialogs.answers = {Answer::Yes};
-  Click("Command1");
-  ASSERT_EQ(form->Line(1), "");
-  Click("Command3");
-  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
-  EXPECT_EQ(dialogs.boxes.size(), 1u) << "only New's question was shown";
-}
-
-TEST_F(MainWindow, TheHiddenStopButtonAndExitSendTheirCues) {
-  Click("Command2");
-  EXPECT_EQ(audio.commands, (std::vector<std::string>{"stop sound", "close sound"}));
-  audio.commands.clear();
-  Click("Command6");
-  EXPECT_EQ(audio.commands, (std::vector<std::string>{
-                                "stop sound", "close sound",
-                                "open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound",
-                                "play sound"}));
+  EXPECT_EQ(program_ends, 2) << "the close control alone";
 }
 
 TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndPlaysAGeneratedWav) {
@@ -187,36 +165,75 @@ TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndPlaysAGeneratedWav) {
   Click("Command2");
   EXPECT_TRUE(form->AudioStarted());
 
-  // A mono 8 kHz WAV file of a short tone.
-  auto le = [](std::uint32_t v, int bytes) {
-    std::string s;
-    for (int i = 0; i < bytes; ++i) s += static_cast<char>(v >> (8 * i));
-    return s;
-  };
-  std::string wav = "RIFF" + le(836, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
-                    le(8000, 4) + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(800, 4);
-  for (int i = 0; i < 800; ++i) wav += static_cast<char>(i % 16 < 8 ? 0x30 : 0xD0);
+  // A mono 8 kHz 8-bit WAV file of 800 samples.
+  const std::string wav = "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
+                          "\x01\0\x08\0data\x20\x03\0\0"s + std::string(800, '\x30');
   std::filesystem::create_directories(disk / "Windows" / "Media");
   WriteBytes(disk / "Windows" / "Media" / "robot~18.wav", wav);
   const auto host = MakeAudioBackend(drives);
-  ASSERT_NE(host, nullptr);
   EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~18.wav alias sound"), 0);
   host->SendCommand("play sound");  // no sound device here: whatever it answers, no harm
   EXPECT_EQ(host->SendCommand("close sound"), 0);
   EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound"),
             AudioError::FileNotFound);
-  EXPECT_EQ(host->SendCommand("play sound"), AudioError::NotOpen);
 }
 
-TEST_F(MainWindow, ThePickedOrTypedTextIsTheKey) {
-  auto* combo = Control<QComboBox>("Combo1");
-  combo->setCurrentIndex(combo->findText("KP_PAGEDOWN"));
-  EXPECT_EQ(form->Key(), "KP_PAGEDOWN");
-  ShowAndFocus();
-  combo->setFocus();
-  combo->lineEdit()->selectAll();
-  QTest::keyClicks(combo->lineEdit(), " F1 ");
-  EXPECT_EQ(form->Key(), " F1 ") << "taken as typed, not trimmed";
+TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeAnswers) {
+  DriveTable drives;
+  QtUserDialogs dialogs(nullptr, drives);
+  using Box = QMessageBox;
+  struct Case { int style; Box::Icon icon; QStringList buttons; Answer escape; };
+  const Case cases[] = {{19, Box::Critical, {"Cancel", "No", "Yes"}, Answer::Cancel},
+                        {64, Box::Information, {"OK"}, Answer::Ok},
+                        {48, Box::Warning, {"OK"}, Answer::Ok},
+                        {33, Box::Question, {"Cancel", "OK"}, Answer::Cancel}};
+  for (const Case& c : cases) {
+    WhenModalOpens([&c](QWidget* modal) {
+      auto* box = qobject_cast<Box*>(modal);
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->icon(), c.icon) << c.style;
+      EXPECT_EQ(box->windowTitle(), "WaRnInG!");
+      EXPECT_EQ(box->text(), "Line 1 has the \" character\nPlease");
+      QStringList buttons;
+      for (QAbstractButton* b : box->buttons()) buttons << b->text().remove('&');
+      buttons.sort();
+      EXPECT_EQ(buttons, c.buttons) << c.style;
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.ShowMessage("Line 1 has the \" character\r\nPlease", "WaRnInG!", c.style),
+              c.escape) << c.style;
+  }
+}
+
+using QtFileDialog = MainWindow;
+
+TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
+  Build(false, true);
+  WriteBytes(disk / "mybind", "old");
+  form->SetLine(1, "hello");
+  form->SetFileName("c:\\earlier.cfg");
+  bool asked = false;
+  WhenModalOpens([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "Config files (*.cfg)");
+    EXPECT_EQ(std::filesystem::path(dialog->directory().absolutePath().toStdString()),
+              std::filesystem::weakly_canonical(disk.path()));
+    WhenModalOpens([&](QWidget* question) {
+      auto* box = qobject_cast<QMessageBox*>(question);
+      asked = box != nullptr;
+      asked ? box->button(QMessageBox::Yes)->click() : void(question->close());
+    });
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText("mybind");
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Click("Command4");
+
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(form->FileName(), "c:\\mybind");
+  EXPECT_EQ(ReadBytes(disk / "mybind"),
+            BindFile({"hello", "", "", "", "", "", "", ""}, TextColour::White));
 }
 
 }  // namespace

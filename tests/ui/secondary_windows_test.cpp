@@ -1,9 +1,13 @@
-#include "ui/form2.h"
-
+// The locator window (Form2) and the read-me window (Form3), opened from the main window.
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 
+#include "ui/bind_text.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
 #include "ui/main_window_fixture.h"
 
 namespace fs = std::filesystem;
@@ -37,23 +41,20 @@ class Locator : public testing::MainWindowTest {
     return windows.isEmpty() ? nullptr : windows.first();
   }
   QTreeWidget* Dir1() { return Window()->findChild<QTreeWidget*>("Dir1"); }
-  QComboBox* Drive1() { return Window()->findChild<QComboBox*>("Drive1"); }
   QTreeWidgetItem* Item(const QString& text) {
     const auto found = Dir1()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     EXPECT_EQ(found.size(), 1) << text.toStdString();
     return found.value(0);
   }
-  void Highlight(const QString& text) {
-    QTest::mouseClick(Dir1()->viewport(), Qt::LeftButton, {},
-                      Dir1()->visualItemRect(Item(text)).center());
-  }
-  // What the system delivers for a double-click: a click, then the double-click and a release.
-  void DoubleClick(const QString& text) {
+  // A click; for a double-click the system then delivers the double-click and a release.
+  void ClickFolder(const QString& text, bool twice = false) {
     const QPoint at = Dir1()->visualItemRect(Item(text)).center();
     QTest::mouseClick(Dir1()->viewport(), Qt::LeftButton, {}, at);
+    if (!twice) return;
     QTest::mouseDClick(Dir1()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(Dir1()->viewport(), Qt::LeftButton, {}, at);
   }
+  void DoubleClick(const QString& text) { ClickFolder(text, true); }
   void Press(const char* button) { Window()->findChild<QPushButton*>(button)->click(); }
   QString Text15() { return Control<QLineEdit>("Text15")->text(); }
 };
@@ -61,7 +62,7 @@ class Locator : public testing::MainWindowTest {
 TEST_F(Locator, OkTakesTheOpenedFolderOnlyWhenItHoldsTheAutoexec) {
   Open();
   for (const char* name : {"Program Files", "Vellmar"}) DoubleClick(name);
-  Highlight("main");
+  ClickFolder("main");
   ASSERT_EQ(Dir1()->currentItem(), Item("main"));
 
   Press("Command1");  // tests the opened Vellmar, not the highlighted main
@@ -70,8 +71,7 @@ TEST_F(Locator, OkTakesTheOpenedFolderOnlyWhenItHoldsTheAutoexec) {
   EXPECT_EQ(dialogs.boxes[0].title, "File not found");
   EXPECT_EQ(dialogs.boxes[0].style, 16);
   EXPECT_EQ(Text15(), kPreset);
-  ASSERT_NE(Window(), nullptr);
-  EXPECT_TRUE(Window()->isVisible());
+  ASSERT_TRUE(Window() && Window()->isVisible());
   EXPECT_EQ(Window()->CurrentFolder(), "c:\\Program Files\\Vellmar");
 
   DoubleClick("main");
@@ -81,28 +81,22 @@ TEST_F(Locator, OkTakesTheOpenedFolderOnlyWhenItHoldsTheAutoexec) {
   EXPECT_EQ(Window(), nullptr) << "the window closed and is gone";
 }
 
-TEST_F(Locator, ARootFolderKeepsItsBackslash) {
+TEST_F(Locator, DotsShowsOneWindowCancelLeavesText15AloneAndARootKeepsItsBackslash) {
   WriteBytes(disk / "autoexec.cfg", "");
-  Open();
-  DoubleClick("Binds");
-  DoubleClick("c:\\");
-  ASSERT_EQ(Window()->CurrentFolder(), "c:\\");
-  Press("Command1");
-  EXPECT_TRUE(dialogs.boxes.empty());
-  EXPECT_EQ(Text15(), "c:\\");
-}
-
-TEST_F(Locator, DotsShowsOneWindowAndCancelLeavesText15Alone) {
   Form2* first = Open();
   for (const char* name : {"Program Files", "Vellmar", "main"}) DoubleClick(name);
   EXPECT_EQ(Open(), first);
   EXPECT_EQ(first->CurrentFolder(), kMain.toStdString()) << "the open window keeps its state";
-
   Press("Command2");
   EXPECT_EQ(Window(), nullptr);
   EXPECT_EQ(Text15(), kPreset);
+
+  ASSERT_EQ(Open()->CurrentFolder(), "c:\\") << "a new window starts afresh";
+  DoubleClick("Binds");
+  DoubleClick("c:\\");
+  Press("Command1");
   EXPECT_TRUE(dialogs.boxes.empty());
-  EXPECT_EQ(Open()->CurrentFolder(), "c:\\") << "a new window starts afresh";
+  EXPECT_EQ(Text15(), "c:\\");
 }
 
 TEST_F(Locator, ADriveThatCannotBeEnteredIsReportedAndTheFoldersStay) {
@@ -114,17 +108,58 @@ TEST_F(Locator, ADriveThatCannotBeEnteredIsReportedAndTheFoldersStay) {
   Open();
   DoubleClick("Binds");
 
-  Drive1()->setCurrentIndex(Drive1()->findText("d:"));
+  auto* drive1 = Window()->findChild<QComboBox*>("Drive1");
+  drive1->setCurrentIndex(drive1->findText("d:"));
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(dialogs.boxes[0].text, "Device is unavailable");
   EXPECT_EQ(dialogs.boxes[0].title, "Drive Error");
   EXPECT_EQ(Window()->CurrentFolder(), "c:\\Binds");
   EXPECT_NE(Item("Binds"), nullptr) << "the folders of c: stay";
 
-  Drive1()->setCurrentIndex(Drive1()->findText("e:"));
+  drive1->setCurrentIndex(drive1->findText("e:"));
   EXPECT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(Window()->CurrentFolder(), "e:\\");
   EXPECT_NE(Item("games"), nullptr);
+}
+
+using ReadMeWindow = testing::MainWindowTest;
+
+QList<Form3*> OpenReadMes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QList<Form3*> found;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* form3 = dynamic_cast<Form3*>(window); form3 && form3->isVisible()) found << form3;
+  }
+  return found;
+}
+
+TEST_F(ReadMeWindow, ShowsTheNotesOnceReadOnlySizedFromTheScreenAndExitClosesIt) {
+  Click("Command8");
+  Click("Command8");
+  ASSERT_EQ(OpenReadMes().size(), 1);
+  auto* text1 = OpenReadMes()[0]->findChild<QPlainTextEdit*>("Text1");
+  EXPECT_EQ(ReadMeTextTwips({800, 600}), QSize(12000, 8338));
+  // The offscreen screen of 800 by 800 pixels gives 12000 by 11338 twips: 800 by 755 pixels.
+  ASSERT_EQ(text1->screen()->geometry().size(), QSize(800, 800));
+  EXPECT_EQ(text1->geometry(), QRect(0, 0, 800, 755));
+
+  const QByteArray notes = QByteArray::fromStdString(ReadMeText());
+  EXPECT_GT(notes.count("\r\n"), 100);
+  EXPECT_EQ(notes.count('\r'), notes.count("\r\n"));
+  EXPECT_EQ(notes.count('\n'), notes.count("\r\n"));
+  EXPECT_TRUE(notes.contains("(the black square \x85)"));
+  const QString shown = text1->toPlainText();
+  EXPECT_EQ(shown, MessageTextToQString(notes.toStdString()));
+
+  text1->setFocus();
+  QTest::keyClicks(text1, "typed");
+  for (auto key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete}) QTest::keyClick(text1, key);
+  QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(text1->toPlainText(), shown);
+
+  Click("Command6");
+  EXPECT_EQ(program_ends, 1);
+  EXPECT_TRUE(OpenReadMes().empty());
 }
 
 }  // namespace
