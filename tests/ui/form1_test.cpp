@@ -22,7 +22,6 @@ using testing::ReadBytes;
 using testing::WhenModalOpens;
 using testing::WriteBytes;
 using MainWindow = testing::MainWindowTest;
-using namespace std::string_literals;
 
 std::string BindFile(const BindLines& lines, TextColour colour) {
   return ComposeBindFile(*ComposeSayLines(lines, colour));
@@ -166,10 +165,11 @@ TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndPlaysAGeneratedWav) {
   EXPECT_TRUE(form->AudioStarted());
 
   // A mono 8 kHz 8-bit WAV file of 800 samples.
-  const std::string wav = "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
-                          "\x01\0\x08\0data\x20\x03\0\0"s + std::string(800, '\x30');
+  const char header[] = "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
+                        "\x01\0\x08\0data\x20\x03\0\0";
   std::filesystem::create_directories(disk / "Windows" / "Media");
-  WriteBytes(disk / "Windows" / "Media" / "robot~18.wav", wav);
+  WriteBytes(disk / "Windows" / "Media" / "robot~18.wav",
+             std::string(header, sizeof header - 1) + std::string(800, '\x30'));
   const auto host = MakeAudioBackend(drives);
   EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~18.wav alias sound"), 0);
   host->SendCommand("play sound");  // no sound device here: whatever it answers, no harm
