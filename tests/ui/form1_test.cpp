@@ -1,204 +1,239 @@
 #include "ui/form1.h"
 
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QToolButton>
 
 #include "core/bind_file.h"
-#include "support/recording_audio.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "sound/command_interpreter.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/main_window_fixture.h"
+#include "ui/qt_audio.h"
+#include "ui/qt_dialogs.h"
 
 namespace vbe {
 namespace {
 
 using testing::ReadBytes;
-using testing::RecordingAudio;
-using testing::ScriptedDialogs;
-using testing::TempFolder;
+using testing::WhenModalOpens;
+using testing::WriteBytes;
+using MainWindow = testing::MainWindowTest;
 
-// The real main window over drive c: in a fresh folder, with a scripted user.
-class MainWindow : public ::testing::Test {
- protected:
-  MainWindow() {
-    DriveTable drives;
-    drives.SetDrive('c', disk.path());
-    form = std::make_unique<Form1>(Form1Host{drives, &dialogs, [this] { ++program_ends; }, &audio});
-  }
+std::string BindFile(const BindLines& lines, TextColour colour) {
+  return ComposeBindFile(*ComposeSayLines(lines, colour));
+}
 
-  template <typename T = QWidget>
-  T* Control(const char* name) {
-    T* control = form->findChild<T*>(name);
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-  }
-  QLineEdit* Editor(int k) { return Control<QLineEdit>(QString("Text%1").arg(k).toUtf8()); }
-  void ShowAndFocus() {
-    form->show();
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  }
-
-  TempFolder disk;
-  ScriptedDialogs dialogs;
-  RecordingAudio audio;
-  int program_ends = 0;
-  std::unique_ptr<Form1> form;
-};
-
-TEST_F(MainWindow, PlacesEveryControlAsItsRowSays) {
+TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
   EXPECT_EQ(form->size(), QSize(696, 447));
   for (const ControlRow& row : MainWindowControls()) {
-    SCOPED_TRACE(row.name);
     QWidget* control = Control(row.name);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->geometry(), QRect(row.left / 15, row.top / 15, row.width / 15,
-                                         row.height / 15));
-    EXPECT_EQ(control->isHidden(), !row.visible);
-    EXPECT_EQ(control->isEnabled(), row.enabled);
-    const QString caption = QString::fromLatin1(row.caption);
-    QString shown = caption;
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) shown = button->text();
-    if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) shown = edit->text();
-    if (auto* combo = qobject_cast<QComboBox*>(control)) shown = combo->currentText();
-    EXPECT_EQ(shown, caption);
-  }
-}
-
-TEST_F(MainWindow, StartsWithTheLayoutsInitialState) {
-  for (int k = 1; k <= 8; ++k) {
-    EXPECT_EQ(Editor(k)->text(), "");
-    EXPECT_EQ(Editor(k)->maxLength(), 36);
-    EXPECT_FALSE(Editor(k)->isReadOnly());
-    EXPECT_TRUE(Editor(k)->font().fixedPitch());
+                                         row.height / 15)) << row.name;
+    EXPECT_EQ(control->isHidden(), !row.visible) << row.name;
+    EXPECT_EQ(control->isEnabled(), row.enabled) << row.name;
   }
   EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
-  EXPECT_FALSE(Control<QRadioButton>("Option2")->isChecked());
   EXPECT_EQ(Control<QCheckBox>("Check1")->checkState(), Qt::Checked);
-  EXPECT_EQ(Control<QCheckBox>("Check2")->checkState(), Qt::Unchecked);
-  EXPECT_TRUE(Control<QPlainTextEdit>("Text14")->isReadOnly());
-  EXPECT_EQ(Control<QPlainTextEdit>("Text14")->toPlainText(), "");
-  EXPECT_TRUE(Control<QLineEdit>("Text15")->isReadOnly());
-  EXPECT_EQ(form->AutoexecFolder(), "c:\\program files\\Vellmar\\main");
+  for (const char* hidden : {"Check1", "Command2", "Command5"}) {
+    EXPECT_TRUE(Control(hidden)->isHidden()) << hidden;
+  }
+  EXPECT_FALSE(Control("Command5")->isEnabled());
+  auto* combo = Control<QComboBox>("Combo1");
   EXPECT_EQ(form->Key(), "Choose your key");
-  EXPECT_EQ(form->FileName(), "");
-  EXPECT_FALSE(form->AddToAutoexec());
-  EXPECT_EQ(form->Colour(), TextColour::White);
-  EXPECT_TRUE(Control<QLabel>("Label1")->font().bold());
-  EXPECT_EQ(Control<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(192, 192, 0));
-  EXPECT_EQ(Control<QRadioButton>("Option2")->palette().color(QPalette::WindowText),
-            QColor(255, 255, 0));
-  EXPECT_EQ(Control<QToolButton>("Command1")->iconSize(), QSize(32, 32));
-  EXPECT_FALSE(Control<QToolButton>("Command1")->icon().isNull());
-  EXPECT_EQ(form->windowTitle(), "Vellmar Bind Editor");
-  EXPECT_FALSE(form->windowIcon().isNull());
-  EXPECT_EQ(form->CommonDialog1().NameFilters(),
-            QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
+  EXPECT_EQ(combo->currentIndex(), -1) << "the prompt, no entry, is shown";
+  ASSERT_EQ(combo->count(), 76);
+  EXPECT_EQ(combo->itemText(0), "a");
+  EXPECT_EQ(combo->itemText(75), "MWHEELUP");
+  EXPECT_EQ(Control<QLineEdit>("Text15")->text(), "c:\\program files\\Vellmar\\main");
 }
 
-TEST_F(MainWindow, FocusStartsOnNewAndTabFollowsTheLayout) {
+TEST_F(MainWindow, TabFollowsTheLayoutFromNewAndAccessKeysReachTheirButtons) {
   ShowAndFocus();
   EXPECT_EQ(QApplication::focusWidget(), Control("Command1"));
-  const char* expected[] = {"Command3", "Command4", "Text1",    "Text2",    "Text3",
-                            "Text4",    "Text5",    "Text6",    "Text7",    "Text8",
-                            "Option1",  "Text14",   "Command6", "Text15",   "Check2",
-                            "Combo1",   "Command7", "Command8", "Command9", "Command1"};
-  for (const char* name : expected) {
+  for (const char* name : {"Command3", "Command4", "Text1", "Text2", "Text3", "Text4", "Text5",
+                           "Text6", "Text7", "Text8", "Option1", "Text14", "Command6", "Text15",
+                           "Check2", "Combo1", "Command7", "Command8", "Command9", "Command1"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
   }
+  for (const auto& [key, name] : {std::pair{Qt::Key_N, "Command1"}, {Qt::Key_O, "Command3"},
+                                  {Qt::Key_S, "Command4"}, {Qt::Key_X, "Command6"}}) {
+    QSignalSpy clicks(Control<QAbstractButton>(name), &QAbstractButton::clicked);
+    QTest::keyClick(form.get(), key, Qt::AltModifier);
+    EXPECT_TRUE(clicks.count() == 1 || clicks.wait(1000)) << name;
+  }
 }
 
-TEST_F(MainWindow, LineEditorsTakeAtMost36CharactersOfTheCodePage) {
+TEST_F(MainWindow, EditorsTakeAtMost36CharactersOfTheCodePageAndTheKeyIsAsTyped) {
   ShowAndFocus();
   QLineEdit* editor = Editor(3);
   editor->setFocus();
   QTest::keyClicks(editor, QString(36, 'x'));
   QTest::keyClick(editor, Qt::Key_Y);
   EXPECT_EQ(editor->text(), QString(36, 'x'));
-
   editor->clear();
-  QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString::fromUtf16(u"\u3042"), Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString::fromUtf16(u"\u00E9"), Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString::fromUtf16(u"\u2026"), Qt::NoModifier);
+  for (char16_t typed : {u'\u3042', u'\u00E9', u'\u2026'}) {
+    QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(QChar(typed)), {});
+  }
   EXPECT_EQ(editor->text(), QString::fromUtf16(u"\u00E9\u25A0"));
   EXPECT_EQ(form->Line(3), "\xE9\x85");
-}
 
-TEST_F(MainWindow, AccessKeysReachTheirButtons) {
-  ShowAndFocus();
-  for (const auto& [key, name] : {std::pair{Qt::Key_N, "Command1"}, std::pair{Qt::Key_O, "Command3"},
-                                  std::pair{Qt::Key_S, "Command4"}, std::pair{Qt::Key_X, "Command6"}}) {
-    QSignalSpy clicks(Control<QAbstractButton>(name), &QAbstractButton::clicked);
-    QTest::keyClick(form.get(), key, Qt::AltModifier);
-    EXPECT_TRUE(clicks.wait(1000) || clicks.count() == 1) << name;
-  }
-  EXPECT_EQ(dialogs.boxes.size(), 1u) << "New asked its question";
-  ASSERT_EQ(dialogs.file_requests.size(), 2u);
-  EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Open);
-  EXPECT_EQ(dialogs.file_requests[1].mode, FileDialogMode::Save);
-  EXPECT_EQ(program_ends, 1);
+  auto* combo = Control<QComboBox>("Combo1");
+  combo->setCurrentIndex(combo->findText("KP_PAGEDOWN"));
+  EXPECT_EQ(form->Key(), "KP_PAGEDOWN");
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClicks(combo->lineEdit(), " F1 ");
+  EXPECT_EQ(form->Key(), " F1 ") << "taken as typed, not trimmed";
 }
 
 TEST_F(MainWindow, NewEmptiesTheLinesOnlyOnYes) {
   for (Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {
     for (int k = 1; k <= 8; ++k) Editor(k)->setText(QString("line %1").arg(k));
-    Control<QRadioButton>("Option2")->setChecked(true);
     dialogs.answers = {answer};
-    Control<QAbstractButton>("Command1")->click();
+    Click("Command1");
     for (int k = 1; k <= 8; ++k) {
       EXPECT_EQ(Editor(k)->text(), answer == Answer::Yes ? "" : QString("line %1").arg(k));
     }
-    EXPECT_EQ(form->Colour(), TextColour::Yellow);
   }
-  ASSERT_EQ(dialogs.boxes.size(), 3u);
-  EXPECT_EQ(dialogs.boxes[2].title, "WaRnInG!");
+  EXPECT_EQ(dialogs.boxes.size(), 3u);
 }
 
-TEST_F(MainWindow, SavesWhatWasTypedByteForByte) {
+TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndOpenSetsLinesAndColour) {
+  // Bytes 0x20 to 0xFF but the double quote, typed (control characters pasted); no line ends
+  // in a space, which is padding.
+  BindLines typed;
+  for (int b = 0x20, i = 0; b <= 0xFF; ++b) {
+    if (b != '"') typed[i++ % 8] += static_cast<char>(b);
+  }
   ShowAndFocus();
-  const QString typed[8] = {"one", "two", "three", "", "  five", "six  ", "", "eight"};
   for (int k = 1; k <= 8; ++k) {
     Editor(k)->setFocus();
-    QTest::keyClicks(Editor(k), typed[k - 1]);
+    for (char c : typed[k - 1]) {
+      const QString text = BindTextToQString(std::string(1, c));
+      text[0].isPrint() ? QTest::sendKeyEvent(QTest::Click, Editor(k), Qt::Key_unknown, text, {})
+                        : Editor(k)->insert(text);
+    }
   }
-  QTest::mouseClick(Control<QRadioButton>("Option2"), Qt::LeftButton);
-  ASSERT_EQ(form->Colour(), TextColour::Yellow);
-  dialogs.file_choices = {"c:\\typed.cfg"};
+  QTest::mouseClick(Control("Option2"), Qt::LeftButton);
+  dialogs.file_choices = {"c:\\all.cfg", "c:\\all.cfg", "c:\\white.cfg"};
+  Click("Command4");
+  EXPECT_EQ(ReadBytes(disk / "all.cfg"), BindFile(typed, TextColour::Yellow));
+  EXPECT_EQ(form->FileName(), "c:\\all.cfg");
+  dialogs.answers = {Answer::Yes};
+  Click("Command1");
+  Click("Option1");
+  ASSERT_EQ(form->Line(1), "");
+  Click("Command3");
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
+  EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
+  EXPECT_EQ(dialogs.boxes.size(), 1u) << "only New's question was shown";
 
-  QTest::mouseClick(Control<QAbstractButton>("Command4"), Qt::LeftButton);
-
-  const BindLines lines = {"one", "two", "three", "", "  five", "six  ", "", "eight"};
-  EXPECT_EQ(ReadBytes(disk / "typed.cfg"),
-            ComposeBindFile(*ComposeSayLines(lines, TextColour::Yellow)));
-  EXPECT_EQ(form->FileName(), "c:\\typed.cfg");
+  const BindLines art = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
+  WriteBytes(disk / "white.cfg", BindFile(art, TextColour::White));
+  Click("Command3");
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), art[k - 1]) << k;
+  EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
 }
 
-TEST_F(MainWindow, ExitAndTheCloseControlEndTheProgramOnce) {
-  Control<QAbstractButton>("Command6")->click();
-  EXPECT_EQ(program_ends, 1);
+TEST_F(MainWindow, TheHiddenStopButtonAndExitSendTheirCuesAndExitEndsTheProgramOnce) {
+  Click("Command2");
+  EXPECT_EQ(audio.commands, (std::vector<std::string>{"stop sound", "close sound"}));
+  Click("Command6");
+  EXPECT_EQ(audio.commands, (std::vector<std::string>{
+                                "stop sound", "close sound", "stop sound", "close sound",
+                                "open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound",
+                                "play sound"}));
   form->close();
   EXPECT_EQ(program_ends, 1);
+  Build();
+  form->show();
+  form->close();
+  EXPECT_EQ(program_ends, 2) << "the close control alone";
+}
 
+TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndPlaysAGeneratedWav) {
+  Build(true, false);
+  EXPECT_FALSE(form->AudioStarted());
+  Click("Command2");
+  EXPECT_TRUE(form->AudioStarted());
+
+  // A mono 8 kHz 8-bit WAV file of 800 samples.
+  const char header[] = "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
+                        "\x01\0\x08\0data\x20\x03\0\0";
+  std::filesystem::create_directories(disk / "Windows" / "Media");
+  WriteBytes(disk / "Windows" / "Media" / "robot~18.wav",
+             std::string(header, sizeof header - 1) + std::string(800, '\x30'));
+  const auto host = MakeAudioBackend(drives);
+  EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~18.wav alias sound"), 0);
+  host->SendCommand("play sound");  // no sound device here: whatever it answers, no harm
+  EXPECT_EQ(host->SendCommand("close sound"), 0);
+  EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound"),
+            AudioError::FileNotFound);
+}
+
+TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeAnswers) {
   DriveTable drives;
-  int ends = 0;
-  Form1 other(Form1Host{drives, &dialogs, [&ends] { ++ends; }, &audio});
-  other.show();
-  other.close();
-  EXPECT_EQ(ends, 1);
+  QtUserDialogs dialogs(nullptr, drives);
+  using Box = QMessageBox;
+  struct Case { int style; Box::Icon icon; QStringList buttons; Answer escape; };
+  const Case cases[] = {{19, Box::Critical, {"Cancel", "No", "Yes"}, Answer::Cancel},
+                        {64, Box::Information, {"OK"}, Answer::Ok},
+                        {48, Box::Warning, {"OK"}, Answer::Ok},
+                        {33, Box::Question, {"Cancel", "OK"}, Answer::Cancel}};
+  for (const Case& c : cases) {
+    WhenModalOpens([&c](QWidget* modal) {
+      auto* box = qobject_cast<Box*>(modal);
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->icon(), c.icon) << c.style;
+      EXPECT_EQ(box->windowTitle(), "WaRnInG!");
+      EXPECT_EQ(box->text(), "Line 1 has the \" character\nPlease");
+      QStringList buttons;
+      for (QAbstractButton* b : box->buttons()) buttons << b->text().remove('&');
+      buttons.sort();
+      EXPECT_EQ(buttons, c.buttons) << c.style;
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.ShowMessage("Line 1 has the \" character\r\nPlease", "WaRnInG!", c.style),
+              c.escape) << c.style;
+  }
+}
+
+using QtFileDialog = MainWindow;
+
+TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
+  Build(false, true);
+  WriteBytes(disk / "mybind", "old");
+  form->SetLine(1, "hello");
+  form->SetFileName("c:\\earlier.cfg");
+  bool asked = false;
+  WhenModalOpens([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "Config files (*.cfg)");
+    EXPECT_EQ(std::filesystem::path(dialog->directory().absolutePath().toStdString()),
+              std::filesystem::weakly_canonical(disk.path()));
+    WhenModalOpens([&](QWidget* question) {
+      auto* box = qobject_cast<QMessageBox*>(question);
+      asked = box != nullptr;
+      asked ? box->button(QMessageBox::Yes)->click() : void(question->close());
+    });
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText("mybind");
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Click("Command4");
+
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(form->FileName(), "c:\\mybind");
+  EXPECT_EQ(ReadBytes(disk / "mybind"),
+            BindFile({"hello", "", "", "", "", "", "", ""}, TextColour::White));
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "support/recording_audio.h"
@@ -14,13 +17,34 @@
 
 namespace vbe::testing {
 
-// The real main window over drive c: in a fresh folder, with a scripted user and silent audio.
+// Runs `act` on the next modal window to open, from the event loop that window runs.
+inline void WhenModalOpens(std::function<void(QWidget*)> act) {
+  QWidget* before = QApplication::activeModalWidget();
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, before, act = std::move(act)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == before) return;
+    timer->stop();
+    timer->deleteLater();
+    act(modal);
+  });
+  timer->start();
+}
+
+// The real main window over drive c: in a fresh folder, with a scripted user and recorded sound.
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
-    DriveTable drives;
     drives.SetDrive('c', disk.path());
-    form = std::make_unique<Form1>(Form1Host{drives, &dialogs, [this] { ++program_ends; }, &audio});
+    Build();
+  }
+  // A new main window over `drives`; without the fakes it uses its own dialogs or audio.
+  void Build(bool scripted_dialogs = true, bool recorded_audio = true) {
+    form.reset();
+    form = std::make_unique<Form1>(Form1Host{drives, scripted_dialogs ? &dialogs : nullptr,
+                                             [this] { ++program_ends; },
+                                             recorded_audio ? &audio : nullptr});
   }
 
   template <typename T = QWidget>
@@ -30,6 +54,7 @@ class MainWindowTest : public ::testing::Test {
     return control;
   }
   QLineEdit* Editor(int k) { return Control<QLineEdit>(QString("Text%1").arg(k).toUtf8()); }
+  void Click(const char* name) { Control<QAbstractButton>(name)->click(); }
   void ShowAndFocus() {
     form->show();
     form->activateWindow();
@@ -37,6 +62,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   TempFolder disk;
+  DriveTable drives;
   ScriptedDialogs dialogs;
   RecordingAudio audio;
   int program_ends = 0;
