@@ -25,6 +25,21 @@ TEST_F(Locator, ListsTheSubfoldersTheGameCanReachInNameOrderWithoutRegardToCase)
   for (const char* none : {"c:\\nothing here", "c:\\program files\\autoexec.cfg", "q:\\"}) {
     EXPECT_EQ(ListSubfolders(drives, none), std::nullopt) << none;
   }
+}
+
+TEST_F(Locator, StartsAtTheProcessFolderOnlyOnTheDriveItLiesOn) {
+  TempFolder other;
+  drives.SetDrive('e', other.path());
+  fs::create_directories(disk / "Program Files" / "Vellmar");
+  const fs::path previous = fs::current_path();
+  fs::current_path(disk / "Program Files" / "Vellmar");
+  const std::string start = LocatorStartFolder(drives), c = DriveCurrentFolder(drives, "C:"),
+                    e = DriveCurrentFolder(drives, "e:");
+  fs::current_path(previous);  // on no drive of the table: the first drive's root
+  EXPECT_EQ(start, "c:\\Program Files\\Vellmar");
+  EXPECT_EQ(c, "c:\\Program Files\\Vellmar");
+  EXPECT_EQ(e, "e:\\");
+  EXPECT_EQ(LocatorStartFolder(drives), "c:\\");
   EXPECT_EQ(LocatorStartFolder(DriveTable()), "");
 }
 
