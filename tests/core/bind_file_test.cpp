@@ -2,65 +2,86 @@
 
 #include <gtest/gtest.h>
 
-namespace vbe {
+#include "core/bind_reader.h"
+#include "support/editor_fixture.h"
+
+namespace vbe::testing {
 namespace {
 
-std::string Spaces(std::size_t n) { return std::string(n, ' '); }
-
-// The document of the worked example: one, two, three, -, "  five", "six  ", -, eight.
-BindLines ExampleLines() { return {"one", "two", "three", "", "  five", "six  ", "", "eight"}; }
-
-TEST(ComposeBindFile, WritesTheWorkedExampleByteForByte) {
-  const auto say = ComposeSayLines(ExampleLines(), TextColour::Yellow);
-  ASSERT_TRUE(say);
-  const std::string file = ComposeBindFile(*say);
-  const std::string start = "say \"\r>";
-  const std::string expected =
-      start + "one" + Spaces(33) + Spaces(6) + "two" + Spaces(33) + "\"\r\n" +
-      start + "three" + Spaces(31) + Spaces(6) + Spaces(36) + "\"\r\n" +
-      start + "  five" + Spaces(30) + Spaces(6) + "six  " + Spaces(31) + "\"\r\n" +
-      start + Spaces(36) + Spaces(6) + "eight" + Spaces(31) + "\"\r\n";
-  EXPECT_EQ(file, expected);
-  ASSERT_EQ(file.size(), FullBindFileLength);
-  EXPECT_EQ(file.substr(0, 11), "\x73\x61\x79\x20\x22\x0D\x3E\x6F\x6E\x65\x20");
-  EXPECT_EQ(file.substr(84, 12), "\x20\x22\x0D\x0A\x73\x61\x79\x20\x22\x0D\x3E\x74");
+std::string Spaces(std::size_t n) {
+  return std::string(n, ' ');
 }
 
-TEST(ComposeBindFile, PutsTheColourMarkerAtTheFourMarkerPositions) {
-  for (const auto& [colour, marker] : {std::pair{TextColour::Yellow, '>'},
-                                       std::pair{TextColour::White, ' '}}) {
-    const std::string file = ComposeBindFile(*ComposeSayLines(ExampleLines(), colour));
-    for (std::size_t position : {7, 95, 183, 271}) EXPECT_EQ(file[position - 1], marker);
-    EXPECT_EQ(file.find('>'), colour == TextColour::White ? std::string::npos : 6u);
-  }
-}
-
-TEST(ComposeBindFile, PlacesEveryLineAtItsFixedColumns) {
+TEST(BindFile, PutsTheMarkerAndEachLineAtFixedColumns) {
+  const std::string empty = "say \"\r " + Spaces(78) + "\"\r\n";
+  EXPECT_EQ(BindBytes({}, TextColour::White), empty + empty + empty + empty);
   BindLines full;
   for (int k = 0; k < LineCount; ++k) full[k] = std::string(36, static_cast<char>('1' + k));
-  const std::string file = ComposeBindFile(*ComposeSayLines(full, TextColour::White));
-  ASSERT_EQ(file.size(), FullBindFileLength);
-  const std::size_t starts[] = {8, 50, 96, 138, 184, 226, 272, 314};
-  for (int k = 0; k < LineCount; ++k) EXPECT_EQ(file.substr(starts[k] - 1, 36), full[k]);
-  for (int s = 0; s < 4; ++s) {
-    EXPECT_EQ(file.substr(88 * s + 43, 6), SayLineGap) << "gap of say line " << s + 1;
-    EXPECT_EQ(file.substr(88 * s + 85, 3), "\"\r\n");
+  for (const auto& [colour, marker] :
+       {std::pair{TextColour::Yellow, '>'}, std::pair{TextColour::White, ' '}}) {
+    const std::string file = BindBytes(full, colour);
+    ASSERT_EQ(file.size(), 352u);
+    for (std::size_t position : {7, 95, 183, 271}) EXPECT_EQ(file[position - 1], marker);
+    const std::size_t starts[] = {8, 50, 96, 138, 184, 226, 272, 314};
+    for (int k = 0; k < LineCount; ++k) EXPECT_EQ(file.substr(starts[k] - 1, 36), full[k]);
+  }
+  full[6] += 'x';
+  EXPECT_EQ(ComposeSayLines(full, TextColour::White), std::nullopt) << "37 characters";
+}
+
+TEST(BindReader, ReadsBy352BytesOrMoreByColumnsAndBelowByQuotesWithoutColour) {
+  const BindLines sample = {"  /\\_/\\", "( o.o )  ", "\x85 > ^ <",         "      ",
+                            "",          "x",         std::string(36, '#'), "end \t"};
+  BindLines read = sample;
+  read[1] = "( o.o )";
+  read[3] = "";
+  for (TextColour colour : {TextColour::White, TextColour::Yellow}) {
+    const std::string file = BindBytes(sample, colour);
+    for (const std::string& bytes :
+         {file, file + "bind p exec x.cfg\r\n" + std::string(999, '"'), file.substr(0, 351)}) {
+      const ParsedBind parsed = ParseBindText(bytes, bytes.size());
+      EXPECT_EQ(parsed.lines, read) << bytes.size();
+      EXPECT_EQ(parsed.colour, bytes.size() == 351 ? std::nullopt : std::optional(colour));
+    }
+  }
+  std::string file = BindBytes(sample, TextColour::Yellow);
+  file[6] = ' ';  // only the first marker counts
+  EXPECT_EQ(ParseBindText(file, file.size()).colour, TextColour::White);
+  for (std::size_t n = 1; n <= 7; ++n) {
+    const ParsedBind tiny = ParseBindText(std::string("say \"\r>").substr(0, n), n);
+    EXPECT_EQ(tiny.lines, BindLines{}) << n;
+    EXPECT_EQ(tiny.colour, std::nullopt) << n;
   }
 }
 
-TEST(ComposeBindFile, WritesEmptyLinesAsPaddingOnly) {
-  const std::string file = ComposeBindFile(*ComposeSayLines(BindLines{}, TextColour::White));
-  const std::string say = "say \"\r " + Spaces(78) + "\"\r\n";
-  EXPECT_EQ(file, say + say + say + say);
+// One say command as a hand editor leaves it: the second field ends at its closing quote.
+std::string HandEdited(const std::string& upper, const std::string& lower) {
+  return "say \"\r " + upper + Spaces(36 - upper.size()) + Spaces(6) + lower + "\"\r\n";
 }
 
-TEST(ComposeSayLines, RefusesALineLongerThan36) {
-  BindLines lines;
-  lines[6] = std::string(37, 'x');
-  EXPECT_EQ(ComposeSayLines(lines, TextColour::White), std::nullopt);
-  lines[6] = std::string(36, 'x');
-  EXPECT_NE(ComposeSayLines(lines, TextColour::White), std::nullopt);
+TEST(BindReader, ScanFollowsTheClosingQuotes) {
+  // Line 2 ends at its quote at position 53, so line 3 is read from 63.
+  const std::string shortened = HandEdited("one", "two") + HandEdited("three", "four") +
+                                HandEdited("", "six") + HandEdited("seven", "");
+  ASSERT_EQ(shortened.find('"', 6), 52u);
+  EXPECT_EQ(ReadByQuoteScan(shortened),
+            (BindLines{"one", "two", "three", "four", "", "six", "seven", ""}));
+
+  // A quote inside a field ends it, and the next say command is read from the wrong place.
+  const BindLines inner = ReadByQuoteScan(HandEdited("one", "tw\"o") + HandEdited("three", ""));
+  EXPECT_EQ(inner[1], "tw");
+  EXPECT_EQ(inner[2], "\r three");
+
+  // Without its closing quote line 2 takes 37 positions (the 37th, CR, is dropped) and the
+  // next say command is read from b + 47: its first field from 97 instead of 95.
+  std::string missing = BindBytes({"a", std::string(36, 'b')}, TextColour::White).substr(0, 88);
+  missing.erase(85, 1);
+  missing += HandEdited("XYZ", "tail" + Spaces(32));
+  const BindLines lines = ReadByQuoteScan(missing);
+  EXPECT_EQ(lines[1], std::string(36, 'b'));
+  EXPECT_EQ(lines[2], "Z");
+  EXPECT_EQ(lines[3], "il");
 }
 
 }  // namespace
-}  // namespace vbe
+}  // namespace vbe::testing

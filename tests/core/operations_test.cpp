@@ -2,240 +2,245 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bind_file.h"
-#include "support/recording_audio.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include <utility>
+
+#include "core/line_check.h"
+#include "core/preview.h"
+#include "core/spacing_fixer.h"
+#include "support/editor_fixture.h"
 
 namespace fs = std::filesystem;
 
-namespace vbe {
+namespace vbe::testing {
 namespace {
 
-using testing::ReadBytes;
-using testing::RecordingAudio;
-using testing::ScriptedDialogs;
-using testing::TempFolder;
-using testing::WriteBytes;
+std::vector<std::string> Cue(const std::string& wav) {
+  return {"stop sound", "close sound",
+          "open waveaudio!c:\\windows\\media\\" + wav + ".wav alias sound", "play sound"};
+}
 
-// A document, a scripted user and drive c: pointing at a fresh folder.
-class Operations : public ::testing::Test {
- protected:
-  Operations() { drives.SetDrive('c', disk.path()); }
+using Operations = EditorTest;
 
-  std::string Saved(const std::string& name) { return ReadBytes(disk / name); }
-  std::string Expected() {
-    return ComposeBindFile(*ComposeSayLines(document.Lines(), document.Colour()));
-  }
-
-  TempFolder disk;
-  DriveTable drives;
-  MemoryBindDocument document;
-  ScriptedDialogs dialogs;
-  RecordingAudio audio;
-  EditorServices editor{document, dialogs, drives, audio};
-};
-
-TEST_F(Operations, NewBindAsksAndEmptiesTheLinesOnlyOnYes) {
+TEST_F(Operations, NewAsksAndEmptiesTheLinesOnlyOnYes) {
+  const BindLines before = {"a", "b", "c", "d", "e", "f", "g", "h"};
   for (Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {
-    document.lines = {"a", "b", "c", "d", "e", "f", "g", "h"};
+    document.lines = before;
     document.colour = TextColour::Yellow;
-    document.key = "p";
-    document.file_name = "c:\\x.cfg";
     dialogs.boxes.clear();
     dialogs.answers = {answer};
-
     NewBind(editor);
-
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, "Start a new file? Are you sure?");
-    EXPECT_EQ(dialogs.boxes[0].title, "WaRnInG!");
-    EXPECT_EQ(dialogs.boxes[0].style, 19);
-    const BindLines expected =
-        answer == Answer::Yes ? BindLines{} : BindLines{"a", "b", "c", "d", "e", "f", "g", "h"};
-    EXPECT_EQ(document.lines, expected);
+    EXPECT_EQ(dialogs.boxes, (Boxes{{"Start a new file? Are you sure?", "WaRnInG!", 19}}));
+    EXPECT_EQ(document.lines, answer == Answer::Yes ? BindLines{} : before);
     EXPECT_EQ(document.colour, TextColour::Yellow);
-    EXPECT_EQ(document.key, "p");
-    EXPECT_EQ(document.file_name, "c:\\x.cfg");
   }
 }
 
-TEST_F(Operations, SaveWritesTheBindFileToTheChosenName) {
+TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleUnderTheChosenName) {
   document.lines = {"one", "two", "three", "", "  five", "six  ", "", "eight"};
   document.colour = TextColour::Yellow;
-  dialogs.file_choices = {"c:\\Hello.cfg"};
-
-  SaveBind(editor);
-
-  ASSERT_EQ(dialogs.file_requests.size(), 1u);
-  EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(dialogs.file_requests[0].started_from, "");
-  EXPECT_EQ(document.file_name, "c:\\Hello.cfg");
-  EXPECT_EQ(Saved("Hello.cfg"), Expected());
-  EXPECT_TRUE(dialogs.boxes.empty()) << "a successful save shows nothing";
-
-  // The next dialog starts from the name chosen before; a name without extension stays so.
-  dialogs.file_choices = {"c:\\greet"};
-  SaveBind(editor);
-  EXPECT_EQ(dialogs.file_requests[1].started_from, "c:\\Hello.cfg");
-  EXPECT_EQ(Saved("greet"), Expected());
-  EXPECT_FALSE(fs::exists(disk / "greet.cfg"));
-}
-
-TEST_F(Operations, SaveOverALargerFileLeavesExactlyTheBind) {
+  const auto sp = [](std::size_t n) { return std::string(n, ' '); };
+  const std::string say = "say \"\r>", gap = sp(6), end = "\"\r\n";
+  const std::string example = say + "one" + sp(33) + gap + "two" + sp(33) + end +       //
+                              say + "three" + sp(31) + gap + sp(36) + end +             //
+                              say + "  five" + sp(30) + gap + "six  " + sp(31) + end +  //
+                              say + sp(36) + gap + "eight" + sp(31) + end;
+  ASSERT_EQ(example.size(), 352u);
+  EXPECT_EQ(example.substr(0, 11), "\x73\x61\x79\x20\x22\x0D\x3E\x6F\x6E\x65\x20");
+  EXPECT_EQ(example.substr(84, 12), "\x20\x22\x0D\x0A\x73\x61\x79\x20\x22\x0D\x3E\x74");
   WriteBytes(disk / "big.cfg", std::string(5000, '#'));
-  document.lines[0] = "hi";
-  dialogs.file_choices = {"c:\\big.cfg"};
-  SaveBind(editor);
-  EXPECT_EQ(Saved("big.cfg"), Expected());
-  EXPECT_EQ(fs::file_size(disk / "big.cfg"), FullBindFileLength);
-}
-
-TEST_F(Operations, CancelledSaveWritesNothingAndSaysNothing) {
   document.file_name = "c:\\before.cfg";
-  dialogs.file_choices = {std::nullopt};
-  SaveBind(editor);
-  EXPECT_EQ(document.file_name, "c:\\before.cfg");
-  EXPECT_TRUE(dialogs.boxes.empty());
-  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 0);
-}
-
-TEST_F(Operations, FailedSaveSaysSoAndKeepsTheOldFile) {
-  WriteBytes(disk / "locked.cfg", "old bind");
-  fs::permissions(disk / "locked.cfg", fs::perms::owner_read);
-  dialogs.file_choices = {"c:\\locked.cfg", "c:\\no such folder\\x.cfg", "q:\\x.cfg"};
+  dialogs.file_choices = {std::nullopt, "c:\\big.cfg", "c:\\greet"};
+  std::vector<std::vector<std::string>> cues;  // what played before each dialog
+  dialogs.on_file_dialog = [&] { cues.push_back(std::exchange(audio.commands, {})); };
+  audio.answer = 263;  // no sound device: nothing changes
 
   for (int attempt = 0; attempt < 3; ++attempt) SaveBind(editor);
 
-  EXPECT_EQ(Saved("locked.cfg"), "old bind");
-  ASSERT_EQ(dialogs.boxes.size(), 3u);
-  EXPECT_EQ(dialogs.boxes[0].title, "Save Error");
-  EXPECT_EQ(dialogs.boxes[0].style, 16);
-  EXPECT_EQ(dialogs.boxes[0].text,
-            "The bind could not be saved to c:\\locked.cfg\r\n\r\nThe file is read-only.");
-  EXPECT_EQ(dialogs.boxes[1].text,
-            "The bind could not be saved to c:\\no such folder\\x.cfg\r\n\r\n"
-            "No such file or directory.");
-  EXPECT_EQ(dialogs.boxes[2].text,
-            "The bind could not be saved to q:\\x.cfg\r\n\r\nThe path is on no drive of this "
-            "machine.");
+  EXPECT_EQ(cues, std::vector(3, Cue("robot~18")));
+  EXPECT_EQ(ReadBytes(disk / "big.cfg"), example) << "5000 bytes before";
+  EXPECT_EQ(ReadBytes(disk / "greet"), example);
+  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 2) << "no greet.cfg";
+  EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Save);
+  EXPECT_EQ(dialogs.file_requests[1].started_from, "c:\\before.cfg") << "kept when cancelled";
+  EXPECT_EQ(dialogs.file_requests[2].started_from, "c:\\big.cfg");
+  EXPECT_EQ(document.file_name, "c:\\greet");
+  EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-}  // namespace
-}  // namespace vbe
+TEST_F(Operations, AFailedSaveSaysSoAndKeepsTheOldFile) {
+  WriteBytes(disk / "locked.cfg", "old bind");
+  fs::permissions(disk / "locked.cfg", fs::perms::owner_read);
+  fs::create_directory(disk / "folder.cfg");
+  const std::pair<std::string, std::string> cases[] = {
+      {"c:\\locked.cfg", "The file is read-only."},
+      {"c:\\no such folder\\x.cfg", "No such file or directory."},
+      {"c:\\folder.cfg", "Is a directory."},
+      {"q:\\x.cfg", "The path is on no drive of this machine."}};
+  for (const auto& [name, reason] : cases) {
+    dialogs.boxes.clear();
+    dialogs.file_choices = {name};
+    SaveBind(editor);
+    EXPECT_EQ(dialogs.boxes, (Boxes{{"The bind could not be saved to " + name + "\r\n\r\n" + reason,
+                                     "Save Error", 16}}));
+  }
+  EXPECT_EQ(ReadBytes(disk / "locked.cfg"), "old bind");
+  EXPECT_TRUE(fs::is_directory(disk / "folder.cfg"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 2) << "no temporary file";
+}
 
-namespace vbe {
-namespace {
-
-using testing::ReadBytes;
-using testing::RecordingAudio;
-using testing::ScriptedDialogs;
-using testing::TempFolder;
-using testing::WriteBytes;
-
-const std::vector<std::string> kSaveCue = {"stop sound", "close sound",
-                                           "open waveaudio!c:\\windows\\media\\robot~18.wav alias sound",
-                                           "play sound"};
-const std::vector<std::string> kOpenCue = {"stop sound", "close sound",
-                                           "open waveaudio!c:\\windows\\media\\robot~15.wav alias sound",
-                                           "play sound"};
-
-class SaveAndOpen : public ::testing::Test {
- protected:
-  SaveAndOpen() { drives.SetDrive('c', disk.path()); }
-
-  TempFolder disk;
-  DriveTable drives;
-  MemoryBindDocument document;
-  ScriptedDialogs dialogs;
-  RecordingAudio audio;
-  EditorServices editor{document, dialogs, drives, audio};
-};
-
-TEST_F(SaveAndOpen, SaveRefusesADoubleQuoteBeforeAnythingElseHappens) {
+TEST_F(Operations, SaveChecksTheKeyThenTheFirstLineWithADoubleQuoteBeforeAnythingElse) {
+  const auto error = [](int line) {
+    return Box{"Line " + std::to_string(line) +
+                   " has the \" character in it. This causes problems to this program and "
+                   "Vellmar.\r\nPlease remove/replace these",
+               "Character Error", 16};
+  };
   document.lines[1] = "say \"hi\"";
   document.lines[5] = "\"";
   dialogs.file_choices = {"c:\\x.cfg"};
+  document.add_to_autoexec = true;  // and no key chosen
   SaveBind(editor);
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "Character Error");
-  EXPECT_EQ(dialogs.boxes[0].text.substr(0, 15), "Line 2 has the ");
-  EXPECT_TRUE(audio.commands.empty());
-  EXPECT_TRUE(dialogs.file_requests.empty());
-  EXPECT_FALSE(std::filesystem::exists(disk / "x.cfg"));
-
+  document.add_to_autoexec = false;
+  SaveBind(editor);
   document.lines[1] = "say hi";
   SaveBind(editor);
-  ASSERT_EQ(dialogs.boxes.size(), 2u);
-  EXPECT_EQ(dialogs.boxes[1].text.substr(0, 15), "Line 6 has the ");
+  ASSERT_EQ(dialogs.boxes.size(), 3u);
+  EXPECT_EQ(dialogs.boxes[0].title, "D'oh!");
+  EXPECT_EQ(dialogs.boxes[1], error(2));
+  EXPECT_EQ(dialogs.boxes[2], error(6));
+  EXPECT_TRUE(audio.commands.empty());
+  EXPECT_TRUE(dialogs.file_requests.empty());
+  EXPECT_FALSE(fs::exists(disk / "x.cfg"));
+
+  // Only the straight double quote counts, in any of the eight lines.
+  EXPECT_TRUE(CheckLineCharacters(
+      {"it's", "\x93q\x94", "semi;colon", "back\\slash", "\x84", "`", "''", "\xAB\xBB"}, dialogs));
+  EXPECT_FALSE(CheckLineCharacters({"\""}, dialogs));
+  EXPECT_FALSE(CheckLineCharacters({"", "", "", "", "", "", "", "\""}, dialogs));
 }
 
-TEST_F(SaveAndOpen, SavePlaysItsCueBeforeTheDialog) {
-  std::vector<std::string> played_before_dialog;
-  dialogs.on_file_dialog = [&] { played_before_dialog = audio.commands; };
-  audio.answer = 263;  // no sound device: nothing changes
-  dialogs.file_choices = {"c:\\x.cfg"};
-  SaveBind(editor);
-  EXPECT_EQ(played_before_dialog, kSaveCue);
-  EXPECT_EQ(audio.commands, kSaveCue);
-  EXPECT_TRUE(std::filesystem::exists(disk / "x.cfg"));
-}
-
-TEST_F(SaveAndOpen, OpenPlaysItsCueAndReadsTheLinesAndColour) {
+TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOfAFullFile) {
   const BindLines saved = {" one", "\x85two", "", "", "", "", "", "eight"};
-  WriteBytes(disk / "b.cfg", ComposeBindFile(*ComposeSayLines(saved, TextColour::Yellow)));
-  document.lines = {"x", "x", "x", "x", "x", "x", "x", "x"};
+  // The longest file Open reads: only its first 352 bytes count.
+  WriteBytes(disk / "b.cfg", BindBytes(saved, TextColour::Yellow) + std::string(32767 - 352, '"'));
+  const BindLines eight = {"a", "b", "c", "d", "e", "f", "g", "h"};
+  WriteBytes(disk / "short.cfg", BindBytes(eight, TextColour::White).substr(0, 264));
+  WriteBytes(disk / "empty.cfg", "");
   document.file_name = "c:\\earlier.cfg";
-  std::vector<std::string> played_before_dialog;
-  dialogs.on_file_dialog = [&] { played_before_dialog = audio.commands; };
-  dialogs.file_choices = {"c:\\B.CFG"};
+  std::vector<std::string> cue;
+  dialogs.on_file_dialog = [&] { cue = std::exchange(audio.commands, {}); };
+  dialogs.file_choices = {"c:\\B.CFG", "c:\\short.cfg", "c:\\empty.cfg"};
 
   OpenBind(editor);
-
-  EXPECT_EQ(played_before_dialog, kOpenCue);
-  ASSERT_EQ(dialogs.file_requests.size(), 1u);
+  EXPECT_EQ(cue, Cue("robot~15"));
   EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Open);
   EXPECT_EQ(dialogs.file_requests[0].started_from, "c:\\earlier.cfg");
   EXPECT_EQ(document.file_name, "c:\\B.CFG");
   EXPECT_EQ(document.lines, saved);
   EXPECT_EQ(document.colour, TextColour::Yellow);
+
+  OpenBind(editor);  // say command 4 deleted by hand: no colour is read
+  EXPECT_EQ(document.lines, (BindLines{"a", "b", "c", "d", "e", "f"}));
+  EXPECT_EQ(document.colour, TextColour::Yellow);
+  OpenBind(editor);
+  EXPECT_EQ(document.lines, BindLines{});
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-TEST_F(SaveAndOpen, OpenOfAShortFileLeavesTheColourAlone) {
-  WriteBytes(disk / "short.cfg",
-             ComposeBindFile(*ComposeSayLines({"a", "b"}, TextColour::Yellow)).substr(0, 176));
-  WriteBytes(disk / "empty.cfg", "");
-  dialogs.file_choices = {"c:\\short.cfg", "c:\\empty.cfg"};
-  document.colour = TextColour::White;
-  document.lines[7] = "old";
-
-  OpenBind(editor);
-  EXPECT_EQ(document.lines, (BindLines{"a", "b", "", "", "", "", "", ""}));
-  EXPECT_EQ(document.colour, TextColour::White);
-
-  OpenBind(editor);
-  EXPECT_EQ(document.lines, BindLines{});
-  EXPECT_EQ(document.colour, TextColour::White);
-}
-
-TEST_F(SaveAndOpen, OpenFailuresChangeNothingAndSayNothing) {
+TEST_F(Operations, AnOpenThatFailsChangesNothingAndSaysNothing) {
   WriteBytes(disk / "huge.cfg", std::string(32768, ' '));
-  std::filesystem::create_directory(disk / "folder.cfg");
+  fs::create_directory(disk / "folder.cfg");
   dialogs.file_choices = {"c:\\missing.cfg", "c:\\huge.cfg", "c:\\folder.cfg", "q:\\x.cfg",
                           std::nullopt};
   document.lines = {"1", "2", "3", "4", "5", "6", "7", "8"};
   document.colour = TextColour::Yellow;
-  const BindLines before = document.lines;
-
   for (int attempt = 0; attempt < 5; ++attempt) OpenBind(editor);
-
-  EXPECT_EQ(document.lines, before);
+  EXPECT_EQ(document.lines, (BindLines{"1", "2", "3", "4", "5", "6", "7", "8"}));
   EXPECT_EQ(document.line_changes, 0);
   EXPECT_EQ(document.colour, TextColour::Yellow);
+  EXPECT_EQ(document.file_name, "q:\\x.cfg") << "a cancelled dialog keeps the name";
   EXPECT_TRUE(dialogs.boxes.empty());
-  EXPECT_EQ(audio.commands.size(), 20u) << "the cue played every time";
+}
+
+TEST(BuildPreviewText, PutsEachLineOnItsOwnRowWithNoBreakAfterTheLast) {
+  const std::string breaks = "\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+  EXPECT_EQ(BuildPreviewText({}), breaks);
+  EXPECT_EQ(BuildPreviewText({"", "", "", "", "", "", "", "  last ."}), breaks + "  last .");
+  EXPECT_EQ(BuildPreviewText({"top", "    ", "", "x", "", "", "", "end"}),
+            "top\r\n    \r\n\r\nx\r\n\r\n\r\n\r\nend");
+}
+
+TEST(FindLongLines, CountsEverythingButTrailingSpaces) {
+  const std::string x32(32, 'x');
+  EXPECT_EQ(FindLongLines({x32, x32 + " ", x32 + "x", "    " + x32, "\x85" + x32,
+                           std::string(36, ' '), "", x32 + "y"}),
+            (std::vector<int>{3, 4, 5, 8}));
+}
+
+using SpacingFixer = EditorTest;
+
+TEST_F(SpacingFixer, ShowsItsFourBoxesWithAndWithoutLongLines) {
+  const std::pair<BindLines, std::string> cases[] = {
+      {{std::string(32, 'x'), "", "a", std::string(32, 'x') + "    "},
+       "Doesn't seem to be any line length problems in this bind.\r\nContinue?"},
+      {{"", "", std::string(33, 'x'), "", "", "", "    " + std::string(32, 'y'), ""},
+       "Line 3 may be too long.\r\nLine 7 may be too long.\r\n\r\n\r\n"
+       "Do you wish to continue? Or cancel to fix these problems?"},
+  };
+  for (const auto& [lines, step_one_rest] : cases) {
+    document.lines = lines;
+    dialogs.boxes.clear();
+    dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
+    RunSpacingFixer(editor);
+    EXPECT_EQ(dialogs.boxes,
+              (Boxes{{"Spacing Fixer\r\n\r\n"
+                      "This will attempt to fix problems you may have with the spacing\r\n"
+                      "of your binds.\r\n\r\nAre you sure you want to go ahead?",
+                      "Spacing Fixer Warning", 67},
+                     {"Spacing Fixer - Step 1\r\n\r\n"
+                      "The program has checked the length of each line for problems ..\r\n\r\n" +
+                          step_one_rest,
+                      "Step 1", 65},
+                     {"Spacing Fixer - Step 2\r\n\r\n"
+                      "The program will now place an invisible to Vellmar character\r\n"
+                      "down the left hand side of the bind\r\n\r\n"
+                      "This will replace whatever character is there\r\n\r\n"
+                      "Are you sure you wish to continue?",
+                      "Step 2", 65},
+                     {"Finised ...\r\n\r\nNow save the bind and try it again to see if the "
+                      "spacing\r\nworks ok..",
+                      "Finished", 64}}));
+  }
+}
+
+TEST_F(SpacingFixer, MarksTheLinesOnlyWhenAllThreeQuestionsAreAnsweredAndOnlyOnce) {
+  const std::string m = "\x85", full = "0123456789abcdefghijklmnopqrstuvwxyz";
+  document.lines = {std::string(33, 'x'), "one", "abc", "", full, "  art", m + "ok", " "};
+  for (const std::deque<Answer>& answers :
+       {std::deque{Answer::No}, std::deque{Answer::Cancel}, std::deque{Answer::Yes, Answer::Cancel},
+        std::deque{Answer::Yes, Answer::Ok, Answer::Cancel}}) {
+    dialogs.boxes.clear();
+    dialogs.answers = answers;
+    RunSpacingFixer(editor);
+    EXPECT_EQ(dialogs.boxes.size(), answers.size()) << "declined: no further box";
+  }
+  EXPECT_EQ(document.line_changes, 0);
+  // Line 2 changes while the Step 2 box is open: the marks go on what the editors hold then.
+  dialogs.on_message = [this](const Box& box) {
+    if (box.title == "Step 2") document.lines[1] = "two";
+  };
+  const BindLines marked = {m + std::string(32, 'x'), m + "wo",   m + "bc", m,
+                            m + full.substr(1),       m + " art", m + "ok", m};
+  for (int run = 1; run <= 2; ++run) {
+    dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
+    RunSpacingFixer(editor);
+    EXPECT_EQ(document.lines, marked);
+    EXPECT_EQ(document.line_changes, 7) << "line 7 began with the mark, and run 2 changes nothing";
+    dialogs.on_message = nullptr;
+  }
+  EXPECT_EQ(PlaceSpacingMarks({"abc", "", full, m + "ok"}),
+            (BindLines{m + "bc", m, m + full.substr(1), m + "ok", m, m, m, m}));
 }
 
 }  // namespace
-}  // namespace vbe
+}  // namespace vbe::testing

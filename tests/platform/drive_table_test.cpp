@@ -2,108 +2,89 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/code_page.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
-namespace vbe {
+namespace vbe::testing {
 namespace {
 
-using testing::TempFolder;
+TEST(CodePage, CarriesEveryByteThroughUtf8AndRefusesWhatItCannotCarry) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+  EXPECT_EQ(Cp1252ToUtf8("\x80\x81\xE9"), "\xE2\x82\xAC\xC2\x81\xC3\xA9");  // 0x81: undefined
+  // A kana, a cut-short character, an overlong slash, a byte never in UTF-8.
+  for (const char* refused : {"\xE3\x81\x82", "\xC3", "\xC0\xAF", "\xFF"}) {
+    EXPECT_EQ(Utf8ToCp1252(refused), std::nullopt) << refused;
+  }
+  EXPECT_EQ(FoldCase(U'\u00D7'), U'\u00D7') << "the multiplication sign has no lower case";
+  EXPECT_EQ(FoldCase(U'\u0160'), U'\u0161');
+}
 
-// A Wine prefix with drive c: at drive_c, d: at another folder, and the game's folder.
+// A Wine prefix: c: a relative link to drive_c, d: a link to another folder, and an entry that
+// names no drive.
 class WinePrefix : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(prefix.path() / "dosdevices");
-    fs::create_directories(drive_c() / "Program Files" / "Vellmar" / "main");
-    fs::create_symlink("../drive_c", prefix.path() / "dosdevices" / "c:");
-    fs::create_symlink(other.path(), prefix.path() / "dosdevices" / "d:");
-    fs::create_symlink("../nowhere", prefix.path() / "dosdevices" / "not-a-drive");
+    fs::create_directories(c / "Program Files" / "Vellmar" / "main");
+    fs::create_directories(prefix / "dosdevices");
+    fs::create_symlink("../drive_c", prefix / "dosdevices" / "c:");
+    fs::create_symlink(other.path(), prefix / "dosdevices" / "d:");
+    fs::create_symlink("../nowhere", prefix / "dosdevices" / "not-a-drive");
     table = DriveTable::FromWinePrefix(prefix.path());
   }
-  fs::path drive_c() const { return prefix.path() / "drive_c"; }
-  fs::path real(const fs::path& p) const { return fs::weakly_canonical(p); }
 
-  TempFolder prefix;
-  TempFolder other;
+  TempFolder prefix, other;
+  const fs::path c = fs::canonical(prefix.path()) / "drive_c";
   DriveTable table;
 };
 
 TEST_F(WinePrefix, ListsTheDrivesOfDosdevicesAndAddsZAsRoot) {
-  ASSERT_EQ(table.Drives().size(), 3u);
-  EXPECT_EQ(table.Drives()[0].letter, 'c');
-  EXPECT_EQ(table.Drives()[0].folder, real(drive_c()));
-  EXPECT_EQ(table.Drives()[1].letter, 'd');
-  EXPECT_EQ(table.Drives()[2].letter, 'z');
-  EXPECT_EQ(table.Drives()[2].folder, fs::path("/"));
-
-  TempFolder empty;
-  const DriveTable bare = DriveTable::FromWinePrefix(empty / "no-prefix-here");
+  std::string letters;
+  for (const DriveTable::Drive& drive : table.Drives()) letters += drive.letter;
+  EXPECT_EQ(letters, "cdz");
+  EXPECT_EQ(table.Find('c')->folder, c);
+  const DriveTable bare = DriveTable::FromWinePrefix(prefix / "no-prefix-here");
   ASSERT_EQ(bare.Drives().size(), 1u);
   EXPECT_EQ(bare.Drives()[0].letter, 'z');
 }
 
-TEST_F(WinePrefix, FindsNamesWithoutRegardToCase) {
-  const fs::path main = real(drive_c() / "Program Files" / "Vellmar" / "main");
-  EXPECT_EQ(table.ToHostPath("c:\\program files\\Vellmar\\main"), main);
-  EXPECT_EQ(table.ToHostPath("C:\\PROGRAM FILES\\vellmar\\MAIN\\"), main);
-  EXPECT_EQ(table.ToHostPath("c:/program files/vellmar/main"), main);
-  EXPECT_EQ(table.ToHostPath("c:\\program files\\Vellmar\\main\\autoexec.cfg"),
-            main / "autoexec.cfg");
-  EXPECT_EQ(table.ToHostPath("c:\\"), real(drive_c()));
-}
-
-TEST_F(WinePrefix, PrefersTheExactNameWhenBothSpellingsExist) {
-  fs::create_directory(drive_c() / "binds");
-  fs::create_directory(drive_c() / "Binds");
-  EXPECT_EQ(table.ToHostPath("c:\\Binds\\a.cfg"), real(drive_c()) / "Binds" / "a.cfg");
-  EXPECT_EQ(table.ToHostPath("c:\\binds\\a.cfg"), real(drive_c()) / "binds" / "a.cfg");
-  EXPECT_EQ(table.ToHostPath("c:\\BINDS\\a.cfg"), real(drive_c()) / "Binds" / "a.cfg");
-}
-
-TEST_F(WinePrefix, KeepsMissingNamesAsWritten) {
-  EXPECT_EQ(table.ToHostPath("c:\\program files\\New Folder\\Hello.CFG"),
-            real(drive_c()) / "Program Files" / "New Folder" / "Hello.CFG");
-  EXPECT_EQ(table.ToHostPath("d:\\greet"), real(other.path()) / "greet");
-}
-
-TEST_F(WinePrefix, MapsCodePageNamesToUtf8HostNames) {
-  fs::create_directory(drive_c() / "Caf\xC3\xA9");
-  EXPECT_EQ(table.ToHostPath("c:\\caf\xC9\\x.cfg"), real(drive_c()) / "Caf\xC3\xA9" / "x.cfg");
-  EXPECT_EQ(table.ToWindowsPath(drive_c() / "Caf\xC3\xA9" / "x.cfg"), "c:\\Caf\xE9\\x.cfg");
-}
-
-TEST_F(WinePrefix, RefusesPathsOnNoDrive) {
-  EXPECT_EQ(table.ToHostPath("q:\\x.cfg"), std::nullopt);
-  EXPECT_EQ(table.ToHostPath("x.cfg"), std::nullopt);
-  EXPECT_EQ(table.ToHostPath(""), std::nullopt);
-  EXPECT_EQ(table.ToHostPath("1:\\x"), std::nullopt);
-}
-
-TEST_F(WinePrefix, TurnsHostPathsIntoWindowsPathsThroughTheLongestPrefix) {
-  EXPECT_EQ(table.ToWindowsPath(drive_c() / "Program Files" / "hello.cfg"),
-            "c:\\Program Files\\hello.cfg");
-  // Through the drive's link the same file has the same name.
-  EXPECT_EQ(table.ToWindowsPath(prefix.path() / "dosdevices" / "c:" / "hello.cfg"),
-            "c:\\hello.cfg");
-  EXPECT_EQ(table.ToWindowsPath(other.path() / "a b.cfg"), "d:\\a b.cfg");
-  EXPECT_EQ(table.ToWindowsPath("/"), "z:\\");
-  const std::string outside = *table.ToWindowsPath(prefix.path() / "outside.cfg");
-  EXPECT_EQ(outside.substr(0, 3), "z:\\");
-  EXPECT_EQ(outside.substr(outside.size() - 12), "\\outside.cfg");
-  // A name the game cannot write has no Windows path.
-  EXPECT_EQ(table.ToWindowsPath(drive_c() / "\xE3\x81\x82.cfg"), std::nullopt);
-}
-
-TEST_F(WinePrefix, HostAndWindowsPathsRoundTrip) {
-  for (const std::string path : {"c:\\Program Files\\Vellmar\\main\\autoexec.cfg",
-                                 "c:\\new.cfg", "d:\\x\\y\\z.cfg"}) {
-    const auto host = table.ToHostPath(path);
-    ASSERT_TRUE(host) << path;
-    EXPECT_EQ(table.ToWindowsPath(*host), path);
+TEST_F(WinePrefix, FindsHostNamesWithoutRegardToCaseAndKeepsMissingOnesAsWritten) {
+  const fs::path main = c / "Program Files" / "Vellmar" / "main";
+  for (const char* name : {"binds", "Binds", "Caf\xC3\xA9"}) fs::create_directory(c / name);
+  const std::pair<std::string, fs::path> cases[] = {
+      {"c:\\program files\\Vellmar\\main", main},
+      {"C:\\PROGRAM FILES\\vellmar\\MAIN\\", main},
+      {"c:/program files/vellmar/main/autoexec.cfg", main / "autoexec.cfg"},
+      {"c:\\", c},
+      {"c:\\binds\\a.cfg", c / "binds" / "a.cfg"},  // the exact name first,
+      {"c:\\BINDS\\a.cfg", c / "Binds" / "a.cfg"},  // else the first in name order
+      {"c:\\caf\xC9\\x.cfg", c / "Caf\xC3\xA9" / "x.cfg"},
+      {"c:\\program files\\New Folder\\Hello.CFG",
+       c / "Program Files" / "New Folder" / "Hello.CFG"},
+      {"d:\\greet", fs::canonical(other.path()) / "greet"},
+  };
+  for (const auto& [windows, host] : cases) EXPECT_EQ(table.ToHostPath(windows), host) << windows;
+  for (const char* nowhere : {"q:\\x.cfg", "x.cfg", "", "1:\\x"}) {
+    EXPECT_EQ(table.ToHostPath(nowhere), std::nullopt) << nowhere;
   }
 }
 
+TEST_F(WinePrefix, NamesHostPathsThroughTheLongestPrefix) {
+  table.SetDrive('y', c / "Program Files" / "Vellmar");
+  const std::pair<fs::path, std::string> cases[] = {
+      {c / "Program Files" / "hello.cfg", "c:\\Program Files\\hello.cfg"},
+      {c / "Program Files" / "Vellmar" / "x.cfg", "y:\\x.cfg"},
+      {prefix / "dosdevices" / "c:" / "hello.cfg", "c:\\hello.cfg"},  // through the drive's link
+      {other / "a b.cfg", "d:\\a b.cfg"},
+      {c / "Caf\xC3\xA9" / "x.cfg", "c:\\Caf\xE9\\x.cfg"},
+      {"/", "z:\\"},
+  };
+  for (const auto& [host, windows] : cases) EXPECT_EQ(table.ToWindowsPath(host), windows);
+  EXPECT_EQ(table.ToWindowsPath(c / "\xE3\x81\x82.cfg"), std::nullopt) << "not in the code page";
+}
+
 }  // namespace
-}  // namespace vbe
+}  // namespace vbe::testing

@@ -7,8 +7,7 @@
 
 namespace vbe::testing {
 
-// Records every command string sent to the audio back end and answers an error code, as a
-// machine without sound would.
+// Records every command string and answers `answer` (a machine without sound answers an error).
 class RecordingAudio : public AudioCommands {
  public:
   std::vector<std::string> commands;

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,15 +11,18 @@
 
 namespace vbe::testing {
 
-// Answers message boxes and file dialogs from a script and records every one, so tests can
-// assert the exact texts the user would have seen. A box with no scripted answer gets the
-// answer a user gets by closing it: Cancel where the box has one, else OK.
+// Answers message boxes and file dialogs from a script and records every one. A box with no
+// scripted answer gets what closing it gives: Cancel where the box has one, else OK.
 class ScriptedDialogs : public UserDialogs {
  public:
   struct Box {
     std::string text;
     std::string title;
     int style;
+    bool operator==(const Box&) const = default;
+    friend void PrintTo(const Box& box, std::ostream* out) {
+      *out << box.title << " (" << box.style << "): " << box.text;
+    }
   };
   struct FileRequest {
     FileDialogMode mode;
@@ -29,11 +33,30 @@ class ScriptedDialogs : public UserDialogs {
   std::deque<std::optional<std::string>> file_choices;  // nothing: Cancel
   std::vector<Box> boxes;
   std::vector<FileRequest> file_requests;
-  // Runs when a file dialog opens, before it answers: a test looks at what happened before.
+  // Run when a box or a file dialog opens, before it answers.
+  std::function<void(const Box&)> on_message;
   std::function<void()> on_file_dialog;
 
-  Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
-  std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& file_name) override;
+  Answer ShowMessage(std::string_view text, std::string_view title, int style) override {
+    boxes.push_back({std::string(text), std::string(title), style});
+    if (on_message) on_message(boxes.back());
+    if (answers.empty()) return (style & 15) == MessageStyle::OkOnly ? Answer::Ok : Answer::Cancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::optional<std::string> ChooseFile(FileDialogMode mode,
+                                        const std::string& file_name) override {
+    file_requests.push_back({mode, file_name});
+    if (on_file_dialog) on_file_dialog();
+    if (file_choices.empty()) return std::nullopt;
+    auto choice = file_choices.front();
+    file_choices.pop_front();
+    return choice;
+  }
 };
+
+using Box = ScriptedDialogs::Box;
+using Boxes = std::vector<Box>;
 
 }  // namespace vbe::testing

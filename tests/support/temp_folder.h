@@ -1,16 +1,33 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
 namespace vbe::testing {
 
-// A fresh folder removed with everything in it when the test ends.
+// A fresh folder, removed with everything in it when the test ends.
 class TempFolder {
  public:
-  TempFolder();
-  ~TempFolder();
+  TempFolder() {
+    std::random_device random;
+    do {
+      path_ = std::filesystem::temp_directory_path() / ("vbe-test-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_));
+  }
+  ~TempFolder() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // Folders a test made read-only must become writable again to be removed.
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    }
+    fs::remove_all(path_, ec);
+  }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
@@ -21,7 +38,13 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-std::string ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+}
 
 }  // namespace vbe::testing
