@@ -1,29 +1,21 @@
 #include "gamecfg/autoexec.h"
 
+#include <initializer_list>
+
 #include "platform/file_io.h"
 
 namespace vbe {
 namespace {
 
-std::string NoKeyMessage() {
+// The key messages: an opening, the problem, and the request to pick a key.
+std::string KeyMessage(std::initializer_list<std::string_view> problem) {
   std::string text = "Ok here's the problem ..";
   text += LineBreak;
   text += LineBreak;
-  text += "You've asked the program to add the bind to your autoexec.cfg file,";
-  text += LineBreak;
-  text += "BUT, you haven't specified a key to bind it too.";
-  text += LineBreak;
-  text += LineBreak;
-  text += "Go pick one from the drop down list and try again.";
-  return text;
-}
-
-std::string QuoteInKeyMessage() {
-  std::string text = "Ok here's the problem ..";
-  text += LineBreak;
-  text += LineBreak;
-  text += "The key to bind can't contain a double quote (\").";
-  text += LineBreak;
+  for (std::string_view row : problem) {
+    text += row;
+    text += LineBreak;
+  }
   text += LineBreak;
   text += "Go pick one from the drop down list and try again.";
   return text;
@@ -82,11 +74,15 @@ bool CheckAutoexecKey(EditorServices& editor) {
   const std::string key = document.Key();
   const int style = MessageStyle::Exclamation + MessageStyle::OkOnly;
   if (TrimSpaces(key).empty() || key == KeyPrompt) {
-    editor.dialogs.ShowMessage(NoKeyMessage(), "D'oh!", style);
+    editor.dialogs.ShowMessage(
+        KeyMessage({"You've asked the program to add the bind to your autoexec.cfg file,",
+                    "BUT, you haven't specified a key to bind it too."}),
+        "D'oh!", style);
     return false;
   }
   if (key.find('"') != std::string::npos) {
-    editor.dialogs.ShowMessage(QuoteInKeyMessage(), "D'oh!", style);
+    editor.dialogs.ShowMessage(KeyMessage({"The key to bind can't contain a double quote (\")."}),
+                               "D'oh!", style);
     return false;
   }
   return true;
