@@ -35,7 +35,7 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
   }
   EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
   EXPECT_EQ(Control<QCheckBox>("Check1")->checkState(), Qt::Checked);
-  for (const char* name : {"Check1", "Command2", "Command5"}) EXPECT_TRUE(Control(name)->isHidden());
+  for (auto name : {"Check1", "Command2", "Command5"}) EXPECT_TRUE(Control(name)->isHidden());
   EXPECT_FALSE(Control("Command5")->isEnabled());
   auto* combo = Control<QComboBox>("Combo1");
   EXPECT_EQ(form->Key(), "Choose your key");
@@ -78,27 +78,13 @@ TEST_F(MainWindow, EditorsTakeAtMost36CharactersOfTheCodePageAndTheKeyIsAsTyped)
   EXPECT_EQ(form->Line(3), "\xE9\x85");
 
   auto* combo = Control<QComboBox>("Combo1");
-  combo->setCurrentIndex(combo->findText("KP_PAGEDOWN"));
-  EXPECT_EQ(form->Key(), "KP_PAGEDOWN");
   combo->setFocus();
   combo->lineEdit()->selectAll();
   QTest::keyClicks(combo->lineEdit(), " F1 ");
   EXPECT_EQ(form->Key(), " F1 ") << "taken as typed, not trimmed";
 }
 
-TEST_F(MainWindow, NewEmptiesTheLinesOnlyOnYes) {
-  for (Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {
-    for (int k = 1; k <= 8; ++k) Editor(k)->setText(QString("line %1").arg(k));
-    dialogs.answers = {answer};
-    Click("Command1");
-    for (int k = 1; k <= 8; ++k) {
-      EXPECT_EQ(Editor(k)->text(), answer == Answer::Yes ? "" : QString("line %1").arg(k));
-    }
-  }
-  EXPECT_EQ(dialogs.boxes, testing::Boxes(3, {"Start a new file? Are you sure?", "WaRnInG!", 19}));
-}
-
-TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndOpenSetsLinesAndColour) {
+TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndNewEmptiesTheLinesOnlyOnYes) {
   // Bytes 0x20 to 0xFF but the double quote, typed (control characters pasted); no line ends
   // in a space, which is padding.
   BindLines typed;
@@ -118,15 +104,16 @@ TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndOpenSetsLinesAndColo
   dialogs.file_choices = {"c:\\all.cfg", "c:\\all.cfg", "c:\\white.cfg"};
   Click("Command4");
   EXPECT_EQ(ReadBytes(disk / "all.cfg"), BindBytes(typed, TextColour::Yellow));
-  EXPECT_EQ(form->FileName(), "c:\\all.cfg");
-  dialogs.answers = {Answer::Yes};
-  Click("Command1");
+  dialogs.answers = {Answer::No, Answer::Cancel, Answer::Yes};
+  for (int answer = 0; answer < 3; ++answer) {
+    Click("Command1");
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), answer < 2 ? typed[k - 1] : "") << k;
+  }
+  EXPECT_EQ(dialogs.boxes, testing::Boxes(3, {"Start a new file? Are you sure?", "WaRnInG!", 19}));
   Click("Option1");
-  ASSERT_EQ(form->Line(1), "");
   Click("Command3");
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
-  EXPECT_EQ(dialogs.boxes.size(), 1u) << "only New's question was shown";
 
   const BindLines art = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
   WriteBytes(disk / "white.cfg", BindBytes(art, TextColour::White));
@@ -167,30 +154,23 @@ TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
   EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~18.wav alias sound"), 0);
 }
 
-TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeAnswers) {
+TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeCancels) {
   DriveTable drives;
   QtUserDialogs dialogs(nullptr, drives);
-  using Box = QMessageBox;
-  struct Case { int style; Box::Icon icon; QStringList buttons; Answer escape; };
-  const Case cases[] = {{19, Box::Critical, {"Cancel", "No", "Yes"}, Answer::Cancel},
-                        {48, Box::Warning, {"OK"}, Answer::Ok},
-                        {33, Box::Question, {"Cancel", "OK"}, Answer::Cancel}};
-  for (const Case& c : cases) {
-    WhenModalOpens([&c](QWidget* modal) {
-      auto* box = qobject_cast<Box*>(modal);
-      ASSERT_NE(box, nullptr);
-      EXPECT_EQ(box->icon(), c.icon) << c.style;
-      EXPECT_EQ(box->windowTitle(), "WaRnInG!");
-      EXPECT_EQ(box->text(), "Line 1 has the \" character\nPlease");
-      QStringList buttons;
-      for (QAbstractButton* b : box->buttons()) buttons << b->text().remove('&');
-      buttons.sort();
-      EXPECT_EQ(buttons, c.buttons) << c.style;
-      QTest::keyClick(box, Qt::Key_Escape);
-    });
-    EXPECT_EQ(dialogs.ShowMessage("Line 1 has the \" character\r\nPlease", "WaRnInG!", c.style),
-              c.escape) << c.style;
-  }
+  WhenModalOpens([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_EQ(box->windowTitle(), "WaRnInG!");
+    EXPECT_EQ(box->text(), "Line 1 has the \" character\nPlease");
+    QStringList buttons;
+    for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({"Cancel", "No", "Yes"}));
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  EXPECT_EQ(dialogs.ShowMessage("Line 1 has the \" character\r\nPlease", "WaRnInG!", 19),
+            Answer::Cancel);
 }
 
 using QtFileDialog = MainWindow;
@@ -206,8 +186,6 @@ TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->nameFilters(), QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
     EXPECT_EQ(dialog->selectedNameFilter(), "Config files (*.cfg)");
-    EXPECT_EQ(std::filesystem::path(dialog->directory().absolutePath().toStdString()),
-              std::filesystem::weakly_canonical(disk.path()));
     WhenModalOpens([&](QWidget* question) {
       auto* box = qobject_cast<QMessageBox*>(question);
       asked = box != nullptr;
