@@ -7,6 +7,8 @@
 #include "core/line_check.h"
 #include "core/preview.h"
 #include "core/spacing_fixer.h"
+#include "sound/command_interpreter.h"
+#include "sound/cue_player.h"
 #include "support/editor_fixture.h"
 
 namespace fs = std::filesystem;
@@ -118,6 +120,36 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
   EXPECT_EQ(document.colour, TextColour::Yellow);
   EXPECT_EQ(document.file_name, "c:\\huge.cfg") << "a cancelled dialog keeps the name";
   EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+// A device that logs what it is asked to do.
+struct LoggingDevice : WavDevice {
+  explicit LoggingDevice(std::vector<std::string>* l) : log(l) {}
+  ~LoggingDevice() override { log->push_back("gone"); }
+  bool Load(const std::filesystem::path& file) override {
+    return log->push_back("load " + file.filename().string()), true;
+  }
+  bool Play() override { return log->push_back("play"), true; }
+  void Stop() override { log->push_back("stop"); }
+  std::vector<std::string>* log;
+};
+
+using Interpreter = EditorTest;
+
+TEST_F(Interpreter, PlaysTheCueFileThatIsThereAndAnswersErrorsOtherwise) {
+  std::filesystem::create_directories(disk / "Windows" / "Media");
+  WriteBytes(disk / "Windows" / "Media" / "robot~18.wav", "RIFF");
+  std::vector<std::string> log;
+  WavCommandInterpreter interpreter(drives, [&] { return std::make_unique<LoggingDevice>(&log); });
+  EXPECT_EQ(interpreter.SendCommand("PLAY SOUND"), AudioError::NotOpen);
+  EXPECT_EQ(interpreter.SendCommand("pause sound"), AudioError::UnknownCommand);
+  EXPECT_EQ(interpreter.SendCommand("open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound"),
+            AudioError::FileNotFound);
+  EXPECT_TRUE(log.empty());
+  PlayCue(interpreter, SaveCue);
+  PlayCue(interpreter, SaveCue);  // stops and closes the first
+  EXPECT_EQ(log, (std::vector<std::string>{"load robot~18.wav", "play", "stop", "stop", "gone",
+                                           "load robot~18.wav", "play"}));
 }
 
 TEST(BuildPreviewText, PutsEachLineOnItsOwnRowWithNoBreakAfterTheLast) {
