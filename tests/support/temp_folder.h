@@ -1,9 +1,10 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -13,10 +14,8 @@ namespace vbe::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::random_device random;
-    do {
-      path_ = std::filesystem::temp_directory_path() / ("vbe-test-" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(path_));
+    std::string name = std::filesystem::temp_directory_path() / "vbe-test-XXXXXX";
+    path_ = mkdtemp(name.data());
   }
   ~TempFolder() {
     std::error_code ec;  // a test may have made the folder read-only

@@ -11,9 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "support/recording_audio.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/editor_fixture.h"
 #include "ui/form1.h"
 
 namespace vbe::testing {
@@ -33,13 +31,10 @@ inline void WhenModalOpens(std::function<void(QWidget*)> act) {
   timer->start();
 }
 
-// The real main window over drive c: in a fresh folder, with a scripted user and recorded sound.
-class MainWindowTest : public ::testing::Test {
+// The real main window over the editor fixture's drive c:, scripted user and recorded sound.
+class MainWindowTest : public EditorTest {
  protected:
-  MainWindowTest() {
-    drives.SetDrive('c', disk.path());
-    Build();
-  }
+  MainWindowTest() { Build(); }
   // A new main window over `drives`; without the fakes it uses its own dialogs or audio.
   void Build(bool scripted_dialogs = true, bool recorded_audio = true) {
     form.reset();
@@ -66,10 +61,6 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
 
-  TempFolder disk;
-  DriveTable drives;
-  ScriptedDialogs dialogs;
-  RecordingAudio audio;
   int program_ends = 0;
   std::unique_ptr<Form1> form;
 };
