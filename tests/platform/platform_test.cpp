@@ -40,7 +40,7 @@ class WinePrefix : public ::testing::Test {
   DriveTable table;
 };
 
-TEST_F(WinePrefix, FindsHostNamesWithoutRegardToCaseAndKeepsMissingOnesAsWritten) {
+TEST_F(WinePrefix, MapsPathsBothWaysFindingNamesWithoutRegardToCaseAndKeepingMissingOnes) {
   std::string letters;
   for (const DriveTable::Drive& drive : table.Drives()) letters += drive.letter;
   EXPECT_EQ(letters, "cdz") << "z: is the root";
@@ -59,18 +59,17 @@ TEST_F(WinePrefix, FindsHostNamesWithoutRegardToCaseAndKeepsMissingOnesAsWritten
   };
   for (const auto& [windows, host] : cases) EXPECT_EQ(table.ToHostPath(windows), host) << windows;
   for (auto path : {"q:\\x.cfg", "x.cfg", "", "1:\\x"}) EXPECT_FALSE(table.ToHostPath(path));
-}
 
-TEST_F(WinePrefix, NamesHostPathsThroughTheLongestPrefix) {
+  // Host paths are named through the longest prefix.
   table.SetDrive('y', c / "Program Files" / "Vellmar");
-  const std::pair<fs::path, std::string> cases[] = {
+  const std::pair<fs::path, std::string> names[] = {
       {c / "Program Files" / "hello.cfg", "c:\\Program Files\\hello.cfg"},
       {c / "Program Files" / "Vellmar" / "x.cfg", "y:\\x.cfg"},
       {prefix / "dosdevices" / "c:" / "hello.cfg", "c:\\hello.cfg"},  // through the drive's link
       {c / "Caf\xC3\xA9" / "x.cfg", "c:\\Caf\xE9\\x.cfg"},
       {"/", "z:\\"},
   };
-  for (const auto& [host, windows] : cases) EXPECT_EQ(table.ToWindowsPath(host), windows);
+  for (const auto& [host, windows] : names) EXPECT_EQ(table.ToWindowsPath(host), windows);
   EXPECT_EQ(table.ToWindowsPath(c / "\xE3\x81\x82.cfg"), std::nullopt) << "not in the code page";
 }
 
@@ -86,9 +85,7 @@ TEST(Devices, AreNeverWrittenOrReplaced) {
   if (mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
     GTEST_SKIP() << "cannot make a device node here";
   }
-  const IoResult result = ReplaceFileAtomically(full, "x");
-  EXPECT_FALSE(result);
-  EXPECT_EQ(result.reason, "It is not a plain file.");
+  EXPECT_EQ(ReplaceFileAtomically(full, "x").reason, "It is not a plain file.");
   EXPECT_TRUE(fs::is_character_file(full));
   EXPECT_FALSE(AppendToFile(full, "x"));
   EXPECT_FALSE(ReadWholeFile(full, 100).status);
@@ -125,15 +122,12 @@ TEST(FullDisk, EveryWriteFailsWithItsReasonAndLeavesTheFiles) {
   WriteBytes(disk / "autoexec.cfg", "exec a.cfg\r\n");
   WriteBytes(disk / "filler", std::string(64 * 1024, 'f'));
 
-  IoResult result = ReplaceFileAtomically(disk / "bind.cfg", std::string(352, 'b'));
-  EXPECT_FALSE(result);
-  EXPECT_EQ(result.reason, "No space left on device.");
+  const std::string no_space = "No space left on device.";
+  EXPECT_EQ(ReplaceFileAtomically(disk / "bind.cfg", std::string(352, 'b')).reason, no_space);
   EXPECT_EQ(ReadBytes(disk / "bind.cfg"), "old bind");
   EXPECT_FALSE(ReplaceFileAtomically(disk / "new.cfg", std::string(352, 'b')));
   EXPECT_FALSE(fs::exists(disk / "new.cfg")) << "no half-written file";
-  result = AppendToFile(disk / "autoexec.cfg", std::string(8192, 'x'));
-  EXPECT_FALSE(result);
-  EXPECT_EQ(result.reason, "No space left on device.");
+  EXPECT_EQ(AppendToFile(disk / "autoexec.cfg", std::string(8192, 'x')).reason, no_space);
   EXPECT_EQ(EntriesIn(disk), 3u) << "no temporary file stays behind";
 }
 
