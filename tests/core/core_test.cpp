@@ -106,10 +106,12 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
   EXPECT_EQ(example.substr(0, 11), "\x73\x61\x79\x20\x22\x0D\x3E\x6F\x6E\x65\x20");
   EXPECT_EQ(example.substr(84, 12), "\x20\x22\x0D\x0A\x73\x61\x79\x20\x22\x0D\x3E\x74");
   WriteBytes(disk / "big.cfg", std::string(5000, '#'));
+  fs::permissions(disk / "big.cfg", fs::perms{0600});
+  fs::create_symlink("big.cfg", disk / "link.cfg");
   WriteBytes(disk / "locked.cfg", "old bind");
   fs::permissions(disk / "locked.cfg", fs::perms::owner_read);
   document.file_name = "c:\\before.cfg";
-  dialogs.file_choices = {std::nullopt, "c:\\big.cfg", "c:\\greet", "c:\\locked.cfg",
+  dialogs.file_choices = {std::nullopt, "c:\\link.cfg", "c:\\greet", "c:\\locked.cfg",
                           "c:\\no such folder\\x.cfg"};
   std::vector<std::vector<std::string>> cues;  // what played before each dialog
   dialogs.on_file_dialog = [&] { cues.push_back(std::exchange(audio.commands, {})); };
@@ -118,7 +120,9 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
   for (int attempt = 0; attempt < 5; ++attempt) SaveBind(editor);
 
   EXPECT_EQ(cues, std::vector(5, Cue("robot~18")));
-  EXPECT_EQ(ReadBytes(disk / "big.cfg"), example) << "5000 bytes before";
+  EXPECT_EQ(ReadBytes(disk / "big.cfg"), example) << "5000 bytes before, saved through a link";
+  EXPECT_TRUE(fs::is_symlink(disk / "link.cfg"));
+  EXPECT_EQ(fs::status(disk / "big.cfg").permissions(), fs::perms{0600});
   EXPECT_EQ(ReadBytes(disk / "greet"), example) << "no extension added";
   EXPECT_EQ(dialogs.file_requests[1].started_from, "c:\\before.cfg") << "kept when cancelled";
   const std::string error = "The bind could not be saved to c:\\";
@@ -127,7 +131,7 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
                    {error + "no such folder\\x.cfg\r\n\r\nNo such file or directory.",
                     "Save Error", 16}}));
   EXPECT_EQ(ReadBytes(disk / "locked.cfg"), "old bind");
-  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 3) << "no temporary file";
+  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 4) << "no temporary file";
 }
 
 TEST_F(Operations, SaveChecksTheKeyThenTheFirstLineWithADoubleQuoteBeforeAnythingElse) {
