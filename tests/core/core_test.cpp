@@ -128,8 +128,8 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
   const std::string error = "The bind could not be saved to c:\\";
   EXPECT_EQ(dialogs.boxes,
             (Boxes{{error + "locked.cfg\r\n\r\nThe file is read-only.", "Save Error", 16},
-                   {error + "no such folder\\x.cfg\r\n\r\nNo such file or directory.",
-                    "Save Error", 16}}));
+                   {error + "no such folder\\x.cfg\r\n\r\nNo such file or directory.", "Save Error",
+                    16}}));
   EXPECT_EQ(ReadBytes(disk / "locked.cfg"), "old bind");
   EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 4) << "no temporary file";
 }
