@@ -33,13 +33,10 @@ class ScriptedDialogs : public UserDialogs {
   std::deque<std::optional<std::string>> file_choices;  // nothing: Cancel
   std::vector<Box> boxes;
   std::vector<FileRequest> file_requests;
-  // Run when a box or a file dialog opens, before it answers.
-  std::function<void(const Box&)> on_message;
-  std::function<void()> on_file_dialog;
+  std::function<void()> on_file_dialog;  // run when a file dialog opens, before it answers
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override {
     boxes.push_back({std::string(text), std::string(title), style});
-    if (on_message) on_message(boxes.back());
     if (answers.empty()) return (style & 15) == MessageStyle::OkOnly ? Answer::Ok : Answer::Cancel;
     const Answer answer = answers.front();
     answers.pop_front();

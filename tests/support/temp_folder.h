@@ -1,9 +1,10 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -13,20 +14,14 @@ namespace vbe::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::random_device random;
-    do {
-      path_ = std::filesystem::temp_directory_path() / ("vbe-test-" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(path_));
+    std::string name = std::filesystem::temp_directory_path() / "vbe-test-XXXXXX";
+    path_ = mkdtemp(name.data());
   }
   ~TempFolder() {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // Folders a test made read-only must become writable again to be removed.
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
-      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    }
-    fs::remove_all(path_, ec);
+    std::error_code ec;  // a test may have made the folder read-only
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;

@@ -5,14 +5,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
-#include "support/recording_audio.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/editor_fixture.h"
 #include "ui/form1.h"
 
 namespace vbe::testing {
@@ -32,13 +31,10 @@ inline void WhenModalOpens(std::function<void(QWidget*)> act) {
   timer->start();
 }
 
-// The real main window over drive c: in a fresh folder, with a scripted user and recorded sound.
-class MainWindowTest : public ::testing::Test {
+// The real main window over the editor fixture's drive c:, scripted user and recorded sound.
+class MainWindowTest : public EditorTest {
  protected:
-  MainWindowTest() {
-    drives.SetDrive('c', disk.path());
-    Build();
-  }
+  MainWindowTest() { Build(); }
   // A new main window over `drives`; without the fakes it uses its own dialogs or audio.
   void Build(bool scripted_dialogs = true, bool recorded_audio = true) {
     form.reset();
@@ -55,16 +51,16 @@ class MainWindowTest : public ::testing::Test {
   }
   QLineEdit* Editor(int k) { return Control<QLineEdit>(QString("Text%1").arg(k).toUtf8()); }
   void Click(const char* name) { Control<QAbstractButton>(name)->click(); }
+  QString PreviewText() { return Control<QPlainTextEdit>("Text14")->toPlainText(); }
+  void SetLines(const QStringList& lines) {
+    for (int k = 1; k <= 8; ++k) Editor(k)->setText(lines.value(k - 1));
+  }
   void ShowAndFocus() {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
 
-  TempFolder disk;
-  DriveTable drives;
-  ScriptedDialogs dialogs;
-  RecordingAudio audio;
   int program_ends = 0;
   std::unique_ptr<Form1> form;
 };

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include "platform/code_page.h"
+#include "platform/drive_table.h"
+#include "platform/file_io.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace vbe::testing {
+namespace {
+
+TEST(CodePage, CarriesEveryByteThroughUtf8AndBack) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+  EXPECT_EQ(Cp1252ToUtf8("\x80\x81\xE9"), "\xE2\x82\xAC\xC2\x81\xC3\xA9");  // 0x81: undefined
+  EXPECT_EQ(FoldCase(U'\u00D7'), U'\u00D7') << "the multiplication sign has no lower case";
+}
+
+// A Wine prefix: c: a relative link to drive_c, d: a link to another folder, and an entry that
+// names no drive.
+class WinePrefix : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(c / "Program Files" / "Vellmar" / "main");
+    fs::create_directories(prefix / "dosdevices");
+    fs::create_symlink("../drive_c", prefix / "dosdevices" / "c:");
+    fs::create_symlink(other.path(), prefix / "dosdevices" / "d:");
+    fs::create_symlink("../nowhere", prefix / "dosdevices" / "not-a-drive");
+    table = DriveTable::FromWinePrefix(prefix.path());
+  }
+
+  TempFolder prefix, other;
+  const fs::path c = fs::canonical(prefix.path()) / "drive_c";
+  DriveTable table;
+};
+
+TEST_F(WinePrefix, MapsPathsBothWaysFindingNamesWithoutRegardToCaseAndKeepingMissingOnes) {
+  std::string letters;
+  for (const DriveTable::Drive& drive : table.Drives()) letters += drive.letter;
+  EXPECT_EQ(letters, "cdz") << "z: is the root";
+  const fs::path main = c / "Program Files" / "Vellmar" / "main";
+  for (const char* name : {"binds", "Binds", "Caf\xC3\xA9"}) fs::create_directory(c / name);
+  const std::pair<std::string, fs::path> cases[] = {
+      {"c:\\program files\\Vellmar\\main", main},
+      {"C:\\PROGRAM FILES\\vellmar\\MAIN\\", main},
+      {"c:/program files/vellmar/main/autoexec.cfg", main / "autoexec.cfg"},
+      {"c:\\binds\\a.cfg", c / "binds" / "a.cfg"},  // the exact name first,
+      {"c:\\BINDS\\a.cfg", c / "Binds" / "a.cfg"},  // else the first in name order
+      {"c:\\caf\xC9\\x.cfg", c / "Caf\xC3\xA9" / "x.cfg"},
+      {"c:\\program files\\New Folder\\Hello.CFG",
+       c / "Program Files" / "New Folder" / "Hello.CFG"},
+      {"d:\\greet", fs::canonical(other.path()) / "greet"},
+  };
+  for (const auto& [windows, host] : cases) EXPECT_EQ(table.ToHostPath(windows), host) << windows;
+  for (auto path : {"q:\\x.cfg", "x.cfg", "", "1:\\x"}) EXPECT_FALSE(table.ToHostPath(path));
+
+  // Host paths are named through the longest prefix.
+  table.SetDrive('y', c / "Program Files" / "Vellmar");
+  const std::pair<fs::path, std::string> names[] = {
+      {c / "Program Files" / "hello.cfg", "c:\\Program Files\\hello.cfg"},
+      {c / "Program Files" / "Vellmar" / "x.cfg", "y:\\x.cfg"},
+      {prefix / "dosdevices" / "c:" / "hello.cfg", "c:\\hello.cfg"},  // through the drive's link
+      {c / "Caf\xC3\xA9" / "x.cfg", "c:\\Caf\xE9\\x.cfg"},
+      {"/", "z:\\"},
+  };
+  for (const auto& [host, windows] : names) EXPECT_EQ(table.ToWindowsPath(host), windows);
+  EXPECT_EQ(table.ToWindowsPath(c / "\xE3\x81\x82.cfg"), std::nullopt) << "not in the code page";
+}
+
+std::size_t EntriesIn(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+// A device node of the full-disk kind made in a test folder, so that a broken guard can only
+// ever replace this copy, never the machine's own device.
+TEST(Devices, AreNeverWrittenOrReplaced) {
+  TempFolder dir;
+  const fs::path full = dir / "full";
+  if (mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+    GTEST_SKIP() << "cannot make a device node here";
+  }
+  EXPECT_EQ(ReplaceFileAtomically(full, "x").reason, "It is not a plain file.");
+  EXPECT_TRUE(fs::is_character_file(full));
+  EXPECT_FALSE(AppendToFile(full, "x"));
+  EXPECT_FALSE(ReadWholeFile(full, 100).status);
+}
+
+// Root may write anywhere, so the check runs in a child process that has given up root.
+TEST(ReplaceFileAtomically, FailsInAReadOnlyFolderAndLeavesTheOldFile) {
+  TempFolder dir;
+  WriteBytes(dir / "bind.cfg", "old bind");
+  fs::permissions(dir / "bind.cfg", fs::perms{0644});
+  fs::permissions(dir.path(), fs::perms{0555});
+  EXPECT_EXIT(
+      {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::exit(3);
+        const IoResult result = ReplaceFileAtomically(dir / "bind.cfg", "new bind");
+        std::exit(!result && result.reason == "Permission denied." ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadBytes(dir / "bind.cfg"), "old bind");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+// A disk with no room left: a small memory file system, where the host lets us mount one.
+TEST(FullDisk, EveryWriteFailsWithItsReasonAndLeavesTheFiles) {
+  TempFolder dir;
+  const fs::path disk = dir / "disk";
+  fs::create_directory(disk);
+  if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "cannot mount";
+  const struct Unmount {
+    const fs::path& at;
+    ~Unmount() { umount(at.c_str()); }
+  } unmount{disk};
+  WriteBytes(disk / "bind.cfg", "old bind");
+  WriteBytes(disk / "autoexec.cfg", "exec a.cfg\r\n");
+  WriteBytes(disk / "filler", std::string(64 * 1024, 'f'));
+
+  const std::string no_space = "No space left on device.";
+  EXPECT_EQ(ReplaceFileAtomically(disk / "bind.cfg", std::string(352, 'b')).reason, no_space);
+  EXPECT_EQ(ReadBytes(disk / "bind.cfg"), "old bind");
+  EXPECT_FALSE(ReplaceFileAtomically(disk / "new.cfg", std::string(352, 'b')));
+  EXPECT_FALSE(fs::exists(disk / "new.cfg")) << "no half-written file";
+  EXPECT_EQ(AppendToFile(disk / "autoexec.cfg", std::string(8192, 'x')).reason, no_space);
+  EXPECT_EQ(EntriesIn(disk), 3u) << "no temporary file stays behind";
+}
+
+}  // namespace
+}  // namespace vbe::testing
