@@ -4,7 +4,6 @@
 #include <QResource>
 #include <QSysInfo>
 #include <QtEndian>
-#include <cstring>
 
 namespace vbe {
 
@@ -25,13 +24,12 @@ QImage LoadArtwork(const QString& name) {
     return {};
   }
   const char* pixels = bytes.constData() + kHeader;
-  if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
-    // The pixels are already in memory order: copy them row by row.
-    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < int(height); ++y) {
-      std::memcpy(image.scanLine(y), pixels + qsizetype(y) * width * 4, width * 4);
-    }
-    return image;
+  if (QSysInfo::ByteOrder == QSysInfo::LittleEndian &&
+      reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0) {
+    // The pixels are already in memory order, in resource data that lives as long as the
+    // program: the picture is drawn from there, without a copy.
+    return QImage(reinterpret_cast<const uchar*>(pixels), int(width), int(height),
+                  qsizetype(width) * 4, QImage::Format_ARGB32_Premultiplied);
   }
   QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < int(height); ++y) {

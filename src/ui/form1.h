@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -96,7 +96,7 @@ class Form1 : public QWidget, public BindDocument {
   std::function<void()> end_program_;
   std::string file_name_;
   bool exiting_ = false;
-  QPixmap background_;
+  QImage background_;
 
   std::array<QLineEdit*, LineCount> line_editors_{};
   QRadioButton* option1_ = nullptr;
