@@ -130,6 +130,7 @@ QFont MakeLayoutFont(FontName name) {
       return MakeLayoutFont(FontName::Courier);
   }
   font.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
+  font.setHintingPreference(QFont::PreferNoHinting);
   if (!family.isEmpty()) font.setFamily(family);
   font.setFixedPitch(fixed);
   return font;
