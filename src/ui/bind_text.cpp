@@ -27,17 +27,6 @@ QString BindTextToQString(std::string_view bytes) {
   return text;
 }
 
-std::optional<std::string> QStringToBindText(const QString& text) {
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(text.size()));
-  for (QChar c : text) {
-    const auto byte = ByteOf(c);
-    if (!byte) return std::nullopt;
-    bytes += static_cast<char>(*byte);
-  }
-  return bytes;
-}
-
 std::string QStringToBindTextLossy(const QString& text) {
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(text.size()));

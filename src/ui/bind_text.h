@@ -14,11 +14,8 @@ inline constexpr char16_t SpacingMarkShown = u'\u25A0';
 // Bytes of the code page as the widgets show them: byte for character, 0x85 as the black square.
 QString BindTextToQString(std::string_view bytes);
 
-// The bytes of a widget's text; nothing when a character has no byte in the code page. The
-// black square and the ellipsis both become 0x85.
-std::optional<std::string> QStringToBindText(const QString& text);
-
-// The same, with "?" for a character the code page cannot carry.
+// The bytes of a widget's text: the black square and the ellipsis both become 0x85, and "?"
+// stands for a character the code page cannot carry (the editors let none in).
 std::string QStringToBindTextLossy(const QString& text);
 
 // A message text for a Qt widget: CR LF rows become line breaks.

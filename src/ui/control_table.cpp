@@ -82,13 +82,6 @@ void PlaceControls(std::span<const ControlRow> rows,
   }
 }
 
-const ControlRow* FindControlRow(std::span<const ControlRow> rows, const char* name) {
-  for (const ControlRow& row : rows) {
-    if (std::strcmp(row.name, name) == 0) return &row;
-  }
-  return nullptr;
-}
-
 namespace {
 
 // The first of the wanted families that is installed, looked up in the font list once, so

@@ -83,7 +83,6 @@ std::span<const ControlRow> MainWindowControls();
 void PlaceControls(std::span<const ControlRow> rows,
                    const std::function<QWidget*(const ControlRow&)>& make,
                    const std::function<void(const ControlRow&, QWidget&)>& dress = {});
-const ControlRow* FindControlRow(std::span<const ControlRow> rows, const char* name);
 
 // Fonts and colours as the host can show them: a font the host lacks falls back to one of the
 // same kind, and a system colour index to the palette role of the desktop's scheme.

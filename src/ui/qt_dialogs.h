@@ -19,7 +19,6 @@ class QtUserDialogs : public UserDialogs {
   // A filter list of description and pattern pairs separated by "|", as ConfigFileFilter.
   void SetFilter(std::string_view filter_list);
   void SetFlags(int flags) { flags_ = flags; }
-  const QStringList& NameFilters() const { return name_filters_; }
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
   std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& file_name) override;
