@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -53,9 +54,11 @@ class BindDocument {
   virtual bool AddToAutoexec() const = 0;
   virtual std::string AutoexecFolder() const = 0;
 
-  // The path last chosen in the shared open/save dialog; empty until one was chosen.
-  virtual std::string FileName() const = 0;
-  virtual void SetFileName(const std::string& file_name) = 0;
+  // The file last chosen in the shared open/save dialog, as the host names it; empty until one
+  // was chosen. A bind may live in any file the host can name; only the autoexec line needs a
+  // name the game can reach.
+  virtual std::filesystem::path FileName() const = 0;
+  virtual void SetFileName(const std::filesystem::path& file_name) = 0;
 
   BindLines Lines() const;
 };
@@ -68,7 +71,7 @@ class MemoryBindDocument : public BindDocument {
   std::string key{KeyPrompt};
   bool add_to_autoexec = false;
   std::string autoexec_folder{DefaultAutoexecFolder};
-  std::string file_name;
+  std::filesystem::path file_name;
   int line_changes = 0;  // how often a line's text actually changed
 
   std::string Line(int number) const override { return lines.at(number - 1); }
@@ -79,8 +82,8 @@ class MemoryBindDocument : public BindDocument {
   std::string Key() const override { return key; }
   bool AddToAutoexec() const override { return add_to_autoexec; }
   std::string AutoexecFolder() const override { return autoexec_folder; }
-  std::string FileName() const override { return file_name; }
-  void SetFileName(const std::string& name) override { file_name = name; }
+  std::filesystem::path FileName() const override { return file_name; }
+  void SetFileName(const std::filesystem::path& name) override { file_name = name; }
 };
 
 }  // namespace vbe

@@ -35,11 +35,8 @@ std::string ComposeBindFile(const SayLines& say_lines) {
   return bytes;
 }
 
-IoResult WriteBindFile(const DriveTable& drives, const std::string& windows_path,
-                       const SayLines& say_lines) {
-  const auto host = drives.ToHostPath(windows_path);
-  if (!host) return IoResult::Failure("The path is on no drive of this machine.");
-  return ReplaceFileAtomically(*host, ComposeBindFile(say_lines));
+IoResult WriteBindFile(const std::filesystem::path& file, const SayLines& say_lines) {
+  return ReplaceFileAtomically(file, ComposeBindFile(say_lines));
 }
 
 }  // namespace vbe

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/bind_document.h"
-#include "platform/drive_table.h"
 #include "platform/file_io.h"
 
 namespace vbe {
@@ -26,8 +25,7 @@ std::optional<SayLines> ComposeSayLines(const BindLines& lines, TextColour colou
 // The bytes of a bind file: each say command followed by CR LF.
 std::string ComposeBindFile(const SayLines& say_lines);
 
-// Writes the bind file at a Windows path, replacing any earlier content atomically.
-IoResult WriteBindFile(const DriveTable& drives, const std::string& windows_path,
-                       const SayLines& say_lines);
+// Writes the bind file, replacing any earlier content atomically.
+IoResult WriteBindFile(const std::filesystem::path& file, const SayLines& say_lines);
 
 }  // namespace vbe

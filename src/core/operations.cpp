@@ -32,9 +32,9 @@ void SaveBind(EditorServices& editor) {
   document.SetFileName(*chosen);
 
   // A save that did not happen must never look like one that did.
-  if (const IoResult written = WriteBindFile(editor.drives, *chosen, *say_lines); !written) {
+  if (const IoResult written = WriteBindFile(*chosen, *say_lines); !written) {
     std::string text = "The bind could not be saved to ";
-    text += *chosen;
+    text += PathToUtf8(*chosen);
     text += LineBreak;
     text += LineBreak;
     text += written.reason;
@@ -54,9 +54,7 @@ void OpenBind(EditorServices& editor) {
   if (!chosen) return;
   document.SetFileName(*chosen);
 
-  const auto host = editor.drives.ToHostPath(*chosen);
-  if (!host) return;
-  const ReadResult read = ReadWholeFile(*host, MaxOpenFileLength);
+  const ReadResult read = ReadWholeFile(*chosen, MaxOpenFileLength);
   if (!read.status) return;
 
   // An empty file is read like any short one: eight empty lines, the colour left alone.

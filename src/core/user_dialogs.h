@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,17 +31,18 @@ inline constexpr std::string_view ConfigFileFilter =
 inline constexpr int OverwritePromptFlag = 2;
 
 // How the operations talk to the user: modal message boxes and the one file dialog that Open
-// and Save share. Texts are Windows-1252 and break rows with LineBreak.
+// and Save share. Message texts are UTF-8 (the fixed texts are plain ASCII; a host file name
+// keeps every letter it has) and break rows with LineBreak.
 class UserDialogs {
  public:
   virtual ~UserDialogs() = default;
 
   virtual Answer ShowMessage(std::string_view text, std::string_view title, int style) = 0;
 
-  // Shows the shared file dialog starting from `file_name` (a Windows path, may be empty).
-  // Returns the chosen Windows path, or nothing when the user cancels.
-  virtual std::optional<std::string> ChooseFile(FileDialogMode mode,
-                                                const std::string& file_name) = 0;
+  // Shows the shared file dialog starting from `file_name` (the host's own file name, may be
+  // empty). Returns the chosen host file, or nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> ChooseFile(
+      FileDialogMode mode, const std::filesystem::path& file_name) = 0;
 };
 
 }  // namespace vbe

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "platform/code_page.h"
 #include "platform/file_io.h"
 
 namespace vbe {
@@ -24,7 +25,7 @@ std::string KeyMessage(std::initializer_list<std::string_view> problem) {
 void ReportAutoexecFailure(EditorServices& editor, const std::string& path,
                            const std::string& reason) {
   std::string text = "The bind file is saved, but the bind could not be added to ";
-  text += path;
+  text += Cp1252ToUtf8(path);
   text += LineBreak;
   text += LineBreak;
   text += reason;
@@ -96,7 +97,25 @@ void AppendAutoexecBind(EditorServices& editor) {
 
   const BindDocument& document = editor.document;
   const std::string path = AutoexecPath(document.AutoexecFolder());
-  if (!NameIsSafeForConsole(FileNamePart(document.FileName()))) {
+  // The line names the bind by its bare name, which the game reads in its code page, and the
+  // game can only run a bind on one of its drives.
+  const std::filesystem::path bind_file = document.FileName();
+  if (!Utf8ToCp1252(PathToUtf8(bind_file.filename()))) {
+    ReportAutoexecFailure(editor, path,
+                          "The bind file's name " + PathToUtf8(bind_file.filename()) +
+                              " holds letters the game cannot write. Save the bind under a name "
+                              "of plain letters.");
+    return;
+  }
+  const auto bind_path = editor.drives.ToWindowsPath(bind_file);
+  if (!bind_path) {
+    ReportAutoexecFailure(editor, path,
+                          "The game cannot reach the bind file " + PathToUtf8(bind_file) +
+                              ": its folder lies on no drive of the game or has a name the "
+                              "game cannot write.");
+    return;
+  }
+  if (!NameIsSafeForConsole(FileNamePart(*bind_path))) {
     ReportAutoexecFailure(editor, path,
                           "The bind file's name holds a double quote, a semicolon or a control "
                           "character, which the game's console would read as the end of the "
@@ -114,9 +133,15 @@ void AppendAutoexecBind(EditorServices& editor) {
     return;
   }
 
+  // A last line without its line end gets one first, so the new line does not continue it; a
+  // lone CR at the end needs only its LF.
   std::string bytes;
-  if (last.byte && *last.byte != '\n') bytes += LineBreak;
-  bytes += ComposeAutoexecLine(document.Key(), document.FileName());
+  if (last.byte == '\r') {
+    bytes += '\n';
+  } else if (last.byte && *last.byte != '\n') {
+    bytes += LineBreak;
+  }
+  bytes += ComposeAutoexecLine(document.Key(), *bind_path);
   bytes += LineBreak;
   if (const IoResult appended = AppendToFile(*host, bytes); !appended) {
     ReportAutoexecFailure(editor, path, appended.reason);

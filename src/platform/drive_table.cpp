@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/code_page.h"
+#include "platform/file_io.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -32,15 +33,6 @@ fs::path NormalFolder(const fs::path& folder) {
   return ec ? absolute.lexically_normal() : canonical;
 }
 
-fs::path PathFromUtf8(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8FromPath(const fs::path& path) {
-  const std::u8string u8 = path.u8string();
-  return std::string(u8.begin(), u8.end());
-}
-
 std::optional<std::u32string> FoldedName(const std::string& utf8) {
   auto characters = DecodeUtf8(utf8);
   if (!characters) return std::nullopt;
@@ -56,7 +48,7 @@ std::optional<std::string> FindWithoutCase(const fs::path& folder, const std::st
   std::optional<std::string> best;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string candidate = Utf8FromPath(it->path().filename());
+    const std::string candidate = PathToUtf8(it->path().filename());
     if (FoldedName(candidate) == wanted && (!best || candidate < *best)) best = candidate;
   }
   return best;
@@ -69,7 +61,7 @@ DriveTable DriveTable::FromWinePrefix(const fs::path& prefix) {
   std::error_code ec;
   for (fs::directory_iterator it(prefix / "dosdevices", ec), end; !ec && it != end;
        it.increment(ec)) {
-    const std::string name = Utf8FromPath(it->path().filename());
+    const std::string name = PathToUtf8(it->path().filename());
     if (name.size() != 2 || name[1] != ':' || !IsDriveLetter(name[0])) continue;
     std::error_code link_ec;
     fs::path folder = it->path();
@@ -191,7 +183,7 @@ std::optional<std::string> DriveTable::ToWindowsPath(const fs::path& host_path) 
   std::string utf8 = std::string(1, best->letter) + ":";
   for (const fs::path& part : best_rest) {
     utf8 += '\\';
-    utf8 += Utf8FromPath(part);
+    utf8 += PathToUtf8(part);
   }
   if (best_rest.empty()) utf8 += "\\";
   return Utf8ToCp1252(utf8);

@@ -12,6 +12,7 @@
 #include <share.h>
 #include <sys/stat.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -106,7 +107,59 @@ IoResult CheckRegularFile(const fs::path& path, bool may_be_missing) {
   return {};
 }
 
+// The file a chain of links ends at, which need not exist; the path itself when it is no link.
+std::optional<fs::path> FollowLinks(fs::path path, std::error_code& ec) {
+  for (int hops = 0; hops < 40; ++hops) {
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (status.type() == fs::file_type::not_found) {
+      ec.clear();
+      return path;
+    }
+    if (ec) return std::nullopt;
+    if (!fs::is_symlink(status)) return path;
+    const fs::path link = fs::read_symlink(path, ec);
+    if (ec) return std::nullopt;
+    path = link.is_absolute() ? link : path.parent_path() / link;
+  }
+  ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  return std::nullopt;
+}
+
+// Overwrites an existing file where it stands, for a folder that takes no temporary file. The
+// new bytes go over the old ones before the file is cut to their length, so a failure part-way
+// is reported and never leaves an emptied file.
+IoResult WriteInPlace(const fs::path& target, std::string_view bytes) {
+  errno = 0;
+  OpenFile file(Open(target, "r+b"));
+  if (!file.get()) return IoResult::Failure(ReasonOfErrno(errno ? errno : EIO));
+  int error = WriteAll(file, bytes);
+  if (!file.Close() && error == 0) error = errno ? errno : EIO;
+  if (error) return IoResult::Failure(ReasonOfErrno(error));
+  std::error_code ec;
+  fs::resize_file(target, bytes.size(), ec);
+  return ec ? IoResult::Failure(ReasonOf(ec)) : IoResult{};
+}
+
+// Makes a rename in the folder last across a power failure, where the host allows.
+void SyncFolder([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+#endif
+}
+
 }  // namespace
+
+std::string PathToUtf8(const fs::path& path) {
+  const std::u8string u8 = path.u8string();
+  return std::string(u8.begin(), u8.end());
+}
+
+fs::path PathFromUtf8(std::string_view utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 ReadResult ReadWholeFile(const fs::path& path, std::uintmax_t max_bytes) {
   if (IoResult kind = CheckRegularFile(path, /*may_be_missing=*/false); !kind) return {kind, {}};
@@ -128,12 +181,10 @@ ReadResult ReadWholeFile(const fs::path& path, std::uintmax_t max_bytes) {
 
 IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes) {
   std::error_code ec;
-  fs::path target = requested;
-  // Through a link the file it points at is replaced, not the link.
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    const fs::path resolved = fs::canonical(target, ec);
-    if (!ec) target = resolved;
-  }
+  // Through a link the file it points at is written, also when that file does not exist yet.
+  const auto resolved = FollowLinks(requested, ec);
+  if (!resolved) return IoResult::Failure(ReasonOf(ec));
+  const fs::path& target = *resolved;
   if (IoResult kind = CheckRegularFile(target, /*may_be_missing=*/true); !kind) return kind;
   const fs::file_status status = fs::status(target, ec);
   const bool exists = fs::exists(status);
@@ -147,17 +198,22 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
   fs::path temporary;
   std::FILE* raw = nullptr;
   for (int attempt = 0; attempt < 16 && !raw; ++attempt) {
-    std::string name = ".";
-    name += target.filename().string();
-    name += '.';
-    name += std::to_string(random_names() % 1000000000);
-    name += ".tmp";
+    // Built as a path, not as narrow text, so a name in any script survives on every host.
+    fs::path name = ".";
+    name += target.filename();
+    name += "." + std::to_string(random_names() % 1000000000) + ".tmp";
     temporary = folder / name;
     errno = 0;
     raw = CreateExclusive(temporary);
     if (!raw && errno != EEXIST) break;
   }
-  if (!raw) return IoResult::Failure(ReasonOfErrno(errno ? errno : EIO));
+  if (!raw) {
+    const int refused = errno ? errno : EIO;
+    // A folder that takes no new file may still hold a file that can be written: write that
+    // one in place, as the host's own editors do.
+    if (exists && (refused == EACCES || refused == EPERM)) return WriteInPlace(target, bytes);
+    return IoResult::Failure(ReasonOfErrno(refused));
+  }
 
   OpenFile file(raw);
   int error = WriteAll(file, bytes);
@@ -167,7 +223,10 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
   }
   if (error == 0) {
     fs::rename(temporary, target, ec);
-    if (!ec) return {};
+    if (!ec) {
+      SyncFolder(folder);
+      return {};
+    }
   }
   std::error_code ignored;
   fs::remove(temporary, ignored);
@@ -176,12 +235,32 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
 
 IoResult AppendToFile(const fs::path& target, std::string_view bytes) {
   if (IoResult kind = CheckRegularFile(target, /*may_be_missing=*/true); !kind) return kind;
+  std::error_code ec;
+  const bool existed = fs::exists(target, ec);
   errno = 0;
   OpenFile file(Open(target, "ab"));
-  if (!file.get()) return IoResult::Failure(ReasonOfErrno(errno ? errno : EIO));
+  if (!file.get()) {
+    return IoResult::Failure(ReasonOfErrno(errno ? errno : EIO) + " The file is unchanged.");
+  }
+  std::uintmax_t old_length = 0;
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+    const long at = std::ftell(file.get());
+    if (at > 0) old_length = static_cast<std::uintmax_t>(at);
+  }
   int error = WriteAll(file, bytes);
   if (!file.Close() && error == 0) error = errno ? errno : EIO;
-  return error ? IoResult::Failure(ReasonOfErrno(error)) : IoResult{};
+  if (error == 0) return {};
+
+  // Half a line would glue a broken command onto the next one: cut back what got written.
+  std::string reason = ReasonOfErrno(error);
+  if (existed) {
+    fs::resize_file(target, old_length, ec);
+  } else {
+    fs::remove(target, ec);
+  }
+  reason += ec ? " It could not be cut back to its old length: " + ReasonOf(ec)
+               : std::string(" The file is unchanged.");
+  return IoResult::Failure(std::move(reason));
 }
 
 LastByteResult ReadLastByte(const fs::path& path) {

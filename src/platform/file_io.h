@@ -17,6 +17,11 @@ struct IoResult {
   static IoResult Failure(std::string reason) { return {false, std::move(reason)}; }
 };
 
+// A host file name as UTF-8 text, for messages, whatever the host's own encoding is.
+std::string PathToUtf8(const std::filesystem::path& path);
+// The host file name that UTF-8 text names.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
 struct ReadResult {
   IoResult status;
   std::string bytes;

@@ -190,7 +190,7 @@ void FitCaption(QWidget* control, const QString& caption) {
 Form1::Form1(Form1Host host, QWidget* parent)
     : QWidget(parent),
       drives_(std::move(host.drives)),
-      common_dialog_(this, drives_),
+      common_dialog_(this),
       own_audio_([this] { return MakeAudioBackend(drives_); }),
       editor_{*this, host.dialogs ? *host.dialogs : common_dialog_, drives_,
               host.audio ? *host.audio : own_audio_},

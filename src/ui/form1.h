@@ -54,8 +54,8 @@ class Form1 : public QWidget, public BindDocument {
   std::string Key() const override;
   bool AddToAutoexec() const override;
   std::string AutoexecFolder() const override;
-  std::string FileName() const override { return file_name_; }
-  void SetFileName(const std::string& file_name) override { file_name_ = file_name; }
+  std::filesystem::path FileName() const override { return file_name_; }
+  void SetFileName(const std::filesystem::path& file_name) override { file_name_ = file_name; }
 
   // The shared open/save dialog with the settings the load step gave it.
   QtUserDialogs& CommonDialog1() { return common_dialog_; }
@@ -94,7 +94,7 @@ class Form1 : public QWidget, public BindDocument {
   LazyAudioCommands own_audio_;
   EditorServices editor_;
   std::function<void()> end_program_;
-  std::string file_name_;
+  std::filesystem::path file_name_;
   bool exiting_ = false;
   QImage background_;
 

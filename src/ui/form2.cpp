@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "gamecfg/autoexec.h"
+#include "platform/code_page.h"
 #include "ui/artwork.h"
 #include "ui/bind_text.h"
 
@@ -156,7 +157,7 @@ void Form2::OpenFolderOf(QTreeWidgetItem* item) {
   const std::string folder = item_folders_.at(item->data(0, Qt::UserRole).toInt());
   if (OpenFolder(folder)) return;
   std::string text = "Can't open the folder ";
-  text += folder;
+  text += Cp1252ToUtf8(folder);
   locator_.dialogs.ShowMessage(text, "Folder Error", MessageStyle::Stop + MessageStyle::OkOnly);
 }
 

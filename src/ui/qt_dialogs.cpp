@@ -20,6 +20,13 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
+// Message texts are UTF-8 with CR LF rows.
+QString MessageToQString(std::string_view utf8) {
+  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
 QString FromHostPath(const std::filesystem::path& path) {
   const std::u8string u8 = path.u8string();
   return QString::fromUtf8(reinterpret_cast<const char*>(u8.data()),
@@ -33,8 +40,7 @@ std::filesystem::path ToHostPath(const QString& path) {
 
 }  // namespace
 
-QtUserDialogs::QtUserDialogs(QWidget* parent, const DriveTable& drives)
-    : parent_(parent), drives_(drives) {}
+QtUserDialogs::QtUserDialogs(QWidget* parent) : parent_(parent) {}
 
 void QtUserDialogs::SetFilter(std::string_view filter_list) {
   name_filters_.clear();
@@ -48,7 +54,7 @@ void QtUserDialogs::SetFilter(std::string_view filter_list) {
 }
 
 Answer QtUserDialogs::ShowMessage(std::string_view text, std::string_view title, int style) {
-  QMessageBox box(IconOf(style), MessageTextToQString(title), MessageTextToQString(text),
+  QMessageBox box(IconOf(style), MessageToQString(title), MessageToQString(text),
                   QMessageBox::NoButton, parent_);
   QAbstractButton* first = nullptr;
   auto add = [&](QMessageBox::StandardButton button) {
@@ -79,8 +85,8 @@ Answer QtUserDialogs::ShowMessage(std::string_view text, std::string_view title,
   }
 }
 
-std::optional<std::string> QtUserDialogs::ChooseFile(FileDialogMode mode,
-                                                     const std::string& file_name) {
+std::optional<std::filesystem::path> QtUserDialogs::ChooseFile(
+    FileDialogMode mode, const std::filesystem::path& file_name) {
   QFileDialog dialog(parent_);
   dialog.setWindowTitle(mode == FileDialogMode::Open ? "Open Bind" : "Save Bind");
   dialog.setNameFilters(name_filters_);
@@ -94,23 +100,11 @@ std::optional<std::string> QtUserDialogs::ChooseFile(FileDialogMode mode,
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
   if (!file_name.empty()) {
-    if (const auto host = drives_.ToHostPath(file_name)) {
-      dialog.setDirectory(FromHostPath(host->parent_path()));
-      dialog.selectFile(FromHostPath(host->filename()));
-    }
+    dialog.setDirectory(FromHostPath(file_name.parent_path()));
+    dialog.selectFile(FromHostPath(file_name.filename()));
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-
-  const QString chosen = dialog.selectedFiles().first();
-  const auto windows_path = drives_.ToWindowsPath(ToHostPath(chosen));
-  if (!windows_path) {
-    ShowMessage("The game cannot reach this file:\r\n" + QStringToBindTextLossy(chosen) +
-                    "\r\n\r\nIts folder lies on no drive of the game, or its name holds "
-                    "characters the game cannot write.",
-                "File Name Error", MessageStyle::Stop + MessageStyle::OkOnly);
-    return std::nullopt;
-  }
-  return windows_path;
+  return ToHostPath(dialog.selectedFiles().first());
 }
 
 }  // namespace vbe

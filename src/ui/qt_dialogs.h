@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "core/user_dialogs.h"
-#include "platform/drive_table.h"
 
 namespace vbe {
 
@@ -14,18 +13,18 @@ namespace vbe {
 // document's, handed in on every call.
 class QtUserDialogs : public UserDialogs {
  public:
-  QtUserDialogs(QWidget* parent, const DriveTable& drives);
+  explicit QtUserDialogs(QWidget* parent);
 
   // A filter list of description and pattern pairs separated by "|", as ConfigFileFilter.
   void SetFilter(std::string_view filter_list);
   void SetFlags(int flags) { flags_ = flags; }
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
-  std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& file_name) override;
+  std::optional<std::filesystem::path> ChooseFile(
+      FileDialogMode mode, const std::filesystem::path& file_name) override;
 
  private:
   QPointer<QWidget> parent_;
-  const DriveTable& drives_;
   QStringList name_filters_;
   int flags_ = 0;
 };

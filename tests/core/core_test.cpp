@@ -55,6 +55,10 @@ TEST(BindReader, ReadsBy352BytesOrMoreByColumnsAndBelowByQuotesWithoutColour) {
     EXPECT_EQ(tiny.lines, BindLines{}) << n;
     EXPECT_EQ(tiny.colour, std::nullopt) << n;
   }
+  // The first line's field begins at the eighth byte: a file that ends there still gives it.
+  const ParsedBind eight = ParseBindText("say \"\r>X", 8);
+  EXPECT_EQ(eight.lines, (BindLines{"X"}));
+  EXPECT_EQ(eight.colour, std::nullopt);
 }
 
 // One say command as a hand editor leaves it: the second field ends at its closing quote.
@@ -110,9 +114,9 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
   fs::create_symlink("big.cfg", disk / "link.cfg");
   WriteBytes(disk / "locked.cfg", "old bind");
   fs::permissions(disk / "locked.cfg", fs::perms::owner_read);
-  document.file_name = "c:\\before.cfg";
-  dialogs.file_choices = {std::nullopt, "c:\\link.cfg", "c:\\greet", "c:\\locked.cfg",
-                          "c:\\no such folder\\x.cfg"};
+  document.file_name = disk / "before.cfg";
+  dialogs.file_choices = {std::nullopt, disk / "link.cfg", disk / "greet", disk / "locked.cfg",
+                          disk / "no such folder" / "x.cfg"};
   std::vector<std::vector<std::string>> cues;  // what played before each dialog
   dialogs.on_file_dialog = [&] { cues.push_back(std::exchange(audio.commands, {})); };
   audio.answer = 263;  // no sound device: nothing changes
@@ -124,12 +128,12 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
   EXPECT_TRUE(fs::is_symlink(disk / "link.cfg"));
   EXPECT_EQ(fs::status(disk / "big.cfg").permissions(), fs::perms{0600});
   EXPECT_EQ(ReadBytes(disk / "greet"), example) << "no extension added";
-  EXPECT_EQ(dialogs.file_requests[1].started_from, "c:\\before.cfg") << "kept when cancelled";
-  const std::string error = "The bind could not be saved to c:\\";
+  EXPECT_EQ(dialogs.file_requests[1].started_from, disk / "before.cfg") << "kept when cancelled";
+  const std::string error = "The bind could not be saved to " + disk.path().string() + "/";
   EXPECT_EQ(dialogs.boxes,
             (Boxes{{error + "locked.cfg\r\n\r\nThe file is read-only.", "Save Error", 16},
-                   {error + "no such folder\\x.cfg\r\n\r\nNo such file or directory.", "Save Error",
-                    16}}));
+                   {error + "no such folder/x.cfg\r\n\r\nNo such file or directory.",
+                    "Save Error", 16}}));
   EXPECT_EQ(ReadBytes(disk / "locked.cfg"), "old bind");
   EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 4) << "no temporary file";
 }
@@ -143,7 +147,7 @@ TEST_F(Operations, SaveChecksTheKeyThenTheFirstLineWithADoubleQuoteBeforeAnythin
   };
   document.lines[1] = "say \"hi\"";
   document.lines[5] = "\"";
-  dialogs.file_choices = {"c:\\x.cfg"};
+  dialogs.file_choices = {disk / "x.cfg"};
   document.add_to_autoexec = true;  // and no key chosen
   SaveBind(editor);
   document.add_to_autoexec = false;
@@ -168,8 +172,8 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
   WriteBytes(disk / "huge.cfg", std::string(32768, ' '));
   std::vector<std::string> cue;
   dialogs.on_file_dialog = [&] { cue = std::exchange(audio.commands, {}); };
-  dialogs.file_choices = {"c:\\B.CFG", "c:\\short.cfg", "c:\\missing.cfg", "c:\\huge.cfg",
-                          std::nullopt};
+  dialogs.file_choices = {disk / "b.cfg", disk / "short.cfg", disk / "missing.cfg",
+                          disk / "huge.cfg", std::nullopt};
 
   OpenBind(editor);
   EXPECT_EQ(cue, Cue("robot~15"));
@@ -185,7 +189,26 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
   for (int attempt = 0; attempt < 3; ++attempt) OpenBind(editor);  // missing, too long, cancelled
   EXPECT_EQ(document.line_changes, changes);
   EXPECT_EQ(document.colour, TextColour::Yellow);
-  EXPECT_EQ(document.file_name, "c:\\huge.cfg") << "a cancelled dialog keeps the name";
+  EXPECT_EQ(document.file_name, disk / "huge.cfg") << "a cancelled dialog keeps the name";
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+// A bind lives in any file the host can name, also where the game could never reach it.
+TEST_F(Operations, SaveAndOpenWorkOnFilesTheGameCouldNotName) {
+  const fs::path folder = disk / "\xC5\x82ukasz";  // a home folder outside the code page
+  fs::create_directory(folder);
+  const fs::path file = folder / "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg";
+  document.lines = {"\x85hello", "", "", "", "", "", "", "bye"};
+  dialogs.file_choices = {file, file};
+  SaveBind(editor);
+  EXPECT_EQ(ReadBytes(file), BindBytes(document.lines, TextColour::White));
+  EXPECT_EQ(document.file_name, file);
+
+  const BindLines saved = document.lines;
+  document.lines = {};
+  OpenBind(editor);
+  EXPECT_EQ(document.lines, saved);
+  EXPECT_EQ(dialogs.file_requests[1].started_from, file) << "the next dialog starts from it";
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 

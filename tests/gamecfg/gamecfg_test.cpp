@@ -3,6 +3,8 @@
 #include "gamecfg/autoexec.h"
 #include "gamecfg/key_catalogue.h"
 #include "gamecfg/locator.h"
+#include "platform/code_page.h"
+#include "platform/file_io.h"
 #include "support/editor_fixture.h"
 
 namespace fs = std::filesystem;
@@ -31,7 +33,7 @@ class Autoexec : public EditorTest {
     document.add_to_autoexec = true;
     document.key = "  p  ";
   }
-  void Save(std::optional<std::string> name, Answer answer = Answer::Yes) {
+  void Save(std::optional<fs::path> name, Answer answer = Answer::Yes) {
     dialogs.boxes.clear();
     dialogs.file_choices = {std::move(name)};
     dialogs.answers = {answer};
@@ -67,17 +69,17 @@ TEST_F(Autoexec, KeyCheckRefusesAMissingKeyOrADoubleQuoteWhileTheOptionIsOn) {
 
 TEST_F(Autoexec, AsksAfterASuccessfulSaveAndOnYesAppendsTheTrimmedKeyAndTheBareName) {
   document.add_to_autoexec = false;
-  Save("c:\\hello.cfg");
+  Save(disk / "hello.cfg");
   EXPECT_TRUE(dialogs.boxes.empty());
   document.add_to_autoexec = true;
-  Save("c:\\no such folder\\hello.cfg");
+  Save(disk / "no such folder" / "hello.cfg");
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(dialogs.boxes[0].title, "Save Error");
   // "c:\program files\Vellmar\main" reaches "Program Files/Vellmar/main"; a missing
   // autoexec.cfg is created, and each confirmed save adds a line.
   const std::string line = "bind \"p\" exec hello.cfg\r\n";
   for (Answer answer : {Answer::No, Answer::Cancel, Answer::Yes, Answer::Yes}) {
-    Save("c:\\hello.cfg", answer);
+    Save(disk / "hello.cfg", answer);
     EXPECT_EQ(
         dialogs.boxes,
         (Boxes{{"File saved .. Proceed to modify autoexec.cfg file?", "Modify autoexec?", 67}}));
@@ -85,45 +87,87 @@ TEST_F(Autoexec, AsksAfterASuccessfulSaveAndOnYesAppendsTheTrimmedKeyAndTheBareN
   }
   document.key = "KP_PAGEDOWN";
   fs::create_directory(disk / "binds");
-  Save("c:\\binds/greet");  // only the backslash separates
-  EXPECT_EQ(ReadBytes(autoexec), line + line + "bind \"KP_PAGEDOWN\" exec binds/greet\r\n");
-
-  // Only the name itself is written, after a line end where the last line lacks one.
-  document.key = "  p  ";
-  document.autoexec_folder = " c:\\PROGRAM FILES\\vellmar\\main  ";
-  const std::pair<std::string, std::string> cases[] = {
-      {"exec config.cfg\r\n", "exec config.cfg\r\n" + line},
-      {"exec config.cfg\n", "exec config.cfg\n" + line},
-      {"exec config.cfg", "exec config.cfg\r\n" + line}};
-  for (const auto& [before, after] : cases) {
-    WriteBytes(autoexec, before);
-    Save("c:\\program files\\Vellmar\\main\\x;y\\hello.cfg");
-    EXPECT_EQ(ReadBytes(autoexec), after) << before;
-  }
+  Save(disk / "binds" / "greet");
+  EXPECT_EQ(ReadBytes(autoexec), line + line + "bind \"KP_PAGEDOWN\" exec greet\r\n");
+  EXPECT_EQ(FileNamePart("c:\\binds/greet"), "binds/greet") << "only the backslash separates";
 }
 
-TEST_F(Autoexec, ReportsAFailureAndKeepsTheBindSaved) {
-  const std::string unsafe =
-      "The bind file's name holds a double quote, a semicolon or a control character, which the "
-      "game's console would read as the end of the command. Save the bind under a plainer name.";
-  const std::string game = "c:\\program files\\Vellmar\\main", path = game + "\\autoexec.cfg";
-  const std::tuple<std::string, std::string, std::string> cases[] = {
-      {"c:\\no such folder", "a.cfg",
-       "c:\\no such folder\\autoexec.cfg\r\n\r\nNo such file or directory."},
-      {game, "a;quit.cfg", path + "\r\n\r\n" + unsafe},
-      {game, "say\"hi.cfg", path + "\r\n\r\n" + unsafe},
-  };
-  for (const auto& [folder, name, text] : cases) {
-    document.autoexec_folder = folder;
-    Save("c:\\" + name);
-    EXPECT_EQ(fs::file_size(disk / name), 352u);
-    ASSERT_EQ(dialogs.boxes.size(), 2u) << name;
-    EXPECT_EQ(dialogs.boxes[1],
-              (Box{"The bind file is saved, but the bind could not be added to " + text,
-                   "Autoexec Error", 16}));
+// Only the name itself is written, after a line end where the last line lacks one.
+class AutoexecEnding : public Autoexec,
+                       public ::testing::WithParamInterface<std::pair<const char*, const char*>> {
+};
+
+TEST_P(AutoexecEnding, GetsTheNewLineAfterALineEnd) {
+  const auto& [before, after] = GetParam();
+  document.autoexec_folder = " c:\\PROGRAM FILES\\vellmar\\main  ";
+  WriteBytes(autoexec, before);
+  Save(main / "x;y" / "hello.cfg");
+  EXPECT_EQ(ReadBytes(autoexec), std::string(after) + "bind \"p\" exec hello.cfg\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, AutoexecEnding,
+    ::testing::Values(std::pair{"exec config.cfg\r\n", "exec config.cfg\r\n"},
+                      std::pair{"exec config.cfg\n", "exec config.cfg\n"},
+                      std::pair{"exec config.cfg\r", "exec config.cfg\r\n"},
+                      std::pair{"exec config.cfg", "exec config.cfg\r\n"},
+                      std::pair{"", ""}));
+
+// Each failure of the autoexec step is reported once, after the bind file is saved.
+struct AutoexecFailure {
+  const char* name;
+  std::string folder;    // the autoexec folder
+  fs::path bind;         // where the bind is saved, below the test's folder
+  std::string reason;    // what the box says after the autoexec path and a blank row
+  friend void PrintTo(const AutoexecFailure& c, std::ostream* out) { *out << c.name; }
+};
+
+class AutoexecFailures : public Autoexec, public ::testing::WithParamInterface<AutoexecFailure> {};
+
+TEST_P(AutoexecFailures, AreReportedAndKeepTheBindSaved) {
+  const AutoexecFailure& c = GetParam();
+  TempFolder outside;  // a folder on no drive of the game
+  const fs::path bind = c.bind.begin()->string() == "outside"
+                            ? outside.path() / c.bind.filename()
+                            : disk.path() / c.bind;
+  fs::create_directories(bind.parent_path());
+  document.autoexec_folder = c.folder;
+  Save(bind);
+  EXPECT_EQ(fs::file_size(bind), 352u);
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  std::string reason = c.reason;
+  if (const auto at = reason.find("BIND"); at != std::string::npos) {
+    reason.replace(at, 4, PathToUtf8(bind));
   }
+  EXPECT_EQ(dialogs.boxes[1],
+            (Box{"The bind file is saved, but the bind could not be added to " +
+                     Cp1252ToUtf8(AutoexecPath(c.folder)) + "\r\n\r\n" + reason,
+                 "Autoexec Error", 16}));
   EXPECT_FALSE(fs::exists(autoexec));
 }
+
+const std::string kGame = "c:\\program files\\Vellmar\\main";
+const std::string kUnsafe =
+    "The bind file's name holds a double quote, a semicolon or a control character, which the "
+    "game's console would read as the end of the command. Save the bind under a plainer name.";
+const std::string kUnreachable =
+    "The game cannot reach the bind file BIND: its folder lies on no drive of the game or has a "
+    "name the game cannot write.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AutoexecFailures,
+    ::testing::Values(
+        AutoexecFailure{"MissingFolder", "c:\\no such folder\xE9", "a.cfg",
+                        "No such file or directory. The file is unchanged."},
+        AutoexecFailure{"Semicolon", kGame, "a;quit.cfg", kUnsafe},
+        AutoexecFailure{"DoubleQuote", kGame, "say\"hi.cfg", kUnsafe},
+        AutoexecFailure{"NameOutsideTheCodePage", kGame, "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg",
+                        "The bind file's name \xC5\x81\xC3\xB3\x64\xC5\xBA.cfg holds letters the "
+                        "game cannot write. Save the bind under a name of plain letters."},
+        AutoexecFailure{"FolderOutsideTheCodePage", kGame, fs::path("\xC5\x82ukasz") / "a.cfg",
+                        kUnreachable},
+        AutoexecFailure{"FolderOnNoDrive", kGame, fs::path("outside") / "a.cfg", kUnreachable}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 using Locator = EditorTest;
 

@@ -77,36 +77,111 @@ std::size_t EntriesIn(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
-// A device node of the full-disk kind made in a test folder, so that a broken guard can only
-// ever replace this copy, never the machine's own device.
-TEST(Devices, AreNeverWrittenOrReplaced) {
+// Only plain files are read or written. A pipe needs no rights to make; a device node of the
+// full-disk kind is made in a test folder where the host allows, so that a broken guard could
+// only ever replace this copy, never the machine's own device.
+enum class NotPlain { Pipe, Device };
+
+class NotPlainFiles : public ::testing::TestWithParam<NotPlain> {};
+
+TEST_P(NotPlainFiles, AreNeverReadWrittenOrReplaced) {
   TempFolder dir;
-  const fs::path full = dir / "full";
-  if (mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
-    GTEST_SKIP() << "cannot make a device node here";
+  const fs::path node = dir / "node";
+  if (GetParam() == NotPlain::Pipe) {
+    ASSERT_EQ(mkfifo(node.c_str(), 0666), 0);
+  } else {
+    if (mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+      GTEST_SKIP() << "this host lets no device node be made here";
+    }
   }
-  EXPECT_EQ(ReplaceFileAtomically(full, "x").reason, "It is not a plain file.");
-  EXPECT_TRUE(fs::is_character_file(full));
-  EXPECT_FALSE(AppendToFile(full, "x"));
-  EXPECT_FALSE(ReadWholeFile(full, 100).status);
+  const fs::file_type kind = fs::symlink_status(node).type();
+  EXPECT_EQ(ReplaceFileAtomically(node, "x").reason, "It is not a plain file.");
+  EXPECT_EQ(AppendToFile(node, "x").reason, "It is not a plain file.");
+  EXPECT_EQ(ReadWholeFile(node, 100).status.reason, "It is not a plain file.");
+  EXPECT_FALSE(CanOpenForReading(node));
+  EXPECT_EQ(fs::symlink_status(node).type(), kind);
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
-// Root may write anywhere, so the check runs in a child process that has given up root.
-TEST(ReplaceFileAtomically, FailsInAReadOnlyFolderAndLeavesTheOldFile) {
+INSTANTIATE_TEST_SUITE_P(Kinds, NotPlainFiles, ::testing::Values(NotPlain::Pipe, NotPlain::Device),
+                         [](const auto& info) {
+                           return info.param == NotPlain::Pipe ? "Pipe" : "Device";
+                         });
+
+// Saving through a link writes the file at its end, whether or not that file exists yet; the
+// links stay links.
+TEST(ReplaceFileAtomically, WritesThroughLinksAlsoWhereTheyPointAtNothingYet) {
   TempFolder dir;
-  WriteBytes(dir / "bind.cfg", "old bind");
-  fs::permissions(dir / "bind.cfg", fs::perms{0644});
+  fs::create_directory(dir / "binds");
+  WriteBytes(dir / "binds" / "old.cfg", "old bind");
+  fs::create_symlink("binds/old.cfg", dir / "to-old.cfg");
+  fs::create_symlink("binds/new.cfg", dir / "dangling.cfg");
+  fs::create_symlink("dangling.cfg", dir / "chain.cfg");
+  fs::create_symlink("loop-b", dir / "loop-a");
+  fs::create_symlink("loop-a", dir / "loop-b");
+
+  EXPECT_TRUE(ReplaceFileAtomically(dir / "to-old.cfg", "one"));
+  EXPECT_EQ(ReadBytes(dir / "binds" / "old.cfg"), "one");
+  EXPECT_TRUE(ReplaceFileAtomically(dir / "chain.cfg", "two"));
+  EXPECT_EQ(ReadBytes(dir / "binds" / "new.cfg"), "two");
+  for (auto link : {"to-old.cfg", "dangling.cfg", "chain.cfg"}) {
+    EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+  }
+  EXPECT_EQ(ReplaceFileAtomically(dir / "loop-a", "three").reason,
+            "Too many levels of symbolic links.");
+  EXPECT_TRUE(fs::is_symlink(dir / "loop-a"));
+  EXPECT_EQ(EntriesIn(dir / "binds"), 2u) << "no temporary file stays behind";
+}
+
+// Root may write anywhere, so each case runs in a child process that has given up root. A
+// folder that takes no new file still lets its writable files be saved in place.
+struct ReadOnlyFolderCase {
+  const char* name;
+  const char* file;           // what the folder holds as bind.cfg; null: nothing
+  fs::perms file_perms;
+  const char* save_as;
+  const char* reason;         // empty: the save succeeds
+  const char* bind_cfg_after;
+  friend void PrintTo(const ReadOnlyFolderCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ReadOnlyFolder : public ::testing::TestWithParam<ReadOnlyFolderCase> {};
+
+TEST_P(ReadOnlyFolder, SavesAWritableFileInPlaceAndRefusesTheRest) {
+  const ReadOnlyFolderCase& c = GetParam();
+  TempFolder dir;
+  if (c.file) {
+    WriteBytes(dir / "bind.cfg", c.file);
+    fs::permissions(dir / "bind.cfg", c.file_perms);
+  }
   fs::permissions(dir.path(), fs::perms{0555});
   EXPECT_EXIT(
       {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::exit(3);
-        const IoResult result = ReplaceFileAtomically(dir / "bind.cfg", "new bind");
-        std::exit(!result && result.reason == "Permission denied." ? 0 : 1);
+        const IoResult result = ReplaceFileAtomically(dir / c.save_as, "new bind");
+        std::exit(result.reason == c.reason && result.ok == (*c.reason == 0) ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(ReadBytes(dir / "bind.cfg"), "old bind");
-  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  if (c.bind_cfg_after) {
+    EXPECT_EQ(ReadBytes(dir / "bind.cfg"), c.bind_cfg_after);
+  }
+  EXPECT_EQ(EntriesIn(dir.path()), c.file ? 1u : 0u) << "no temporary file stays behind";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadOnlyFolder,
+    ::testing::Values(
+        ReadOnlyFolderCase{"WritableFileShorterNow", "an old bind that was longer", fs::perms{0666},
+                           "bind.cfg", "", "new bind"},
+        ReadOnlyFolderCase{"WritableFileLongerNow", "old", fs::perms{0666}, "bind.cfg", "",
+                           "new bind"},
+        ReadOnlyFolderCase{"ReadOnlyFile", "old bind", fs::perms{0444}, "bind.cfg",
+                           "The file is read-only.", "old bind"},
+        ReadOnlyFolderCase{"FileOfAnother", "old bind", fs::perms{0644}, "bind.cfg",
+                           "Permission denied.", "old bind"},
+        ReadOnlyFolderCase{"NewFile", nullptr, fs::perms{}, "new.cfg", "Permission denied.",
+                           nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A disk with no room left: a small memory file system, where the host lets us mount one.
 TEST(FullDisk, EveryWriteFailsWithItsReasonAndLeavesTheFiles) {
@@ -127,8 +202,12 @@ TEST(FullDisk, EveryWriteFailsWithItsReasonAndLeavesTheFiles) {
   EXPECT_EQ(ReadBytes(disk / "bind.cfg"), "old bind");
   EXPECT_FALSE(ReplaceFileAtomically(disk / "new.cfg", std::string(352, 'b')));
   EXPECT_FALSE(fs::exists(disk / "new.cfg")) << "no half-written file";
-  EXPECT_EQ(AppendToFile(disk / "autoexec.cfg", std::string(8192, 'x')).reason, no_space);
-  EXPECT_EQ(EntriesIn(disk), 3u) << "no temporary file stays behind";
+  EXPECT_EQ(AppendToFile(disk / "autoexec.cfg", std::string(8192, 'x')).reason,
+            no_space + " The file is unchanged.");
+  EXPECT_EQ(ReadBytes(disk / "autoexec.cfg"), "exec a.cfg\r\n") << "no half line stays";
+  EXPECT_EQ(AppendToFile(disk / "new-autoexec.cfg", std::string(8192, 'x')).reason,
+            no_space + " The file is unchanged.");
+  EXPECT_EQ(EntriesIn(disk), 3u) << "no temporary or new file stays behind";
 }
 
 }  // namespace

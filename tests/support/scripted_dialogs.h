@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -26,11 +27,11 @@ class ScriptedDialogs : public UserDialogs {
   };
   struct FileRequest {
     FileDialogMode mode;
-    std::string started_from;
+    std::filesystem::path started_from;
   };
 
   std::deque<Answer> answers;
-  std::deque<std::optional<std::string>> file_choices;  // nothing: Cancel
+  std::deque<std::optional<std::filesystem::path>> file_choices;  // nothing: Cancel
   std::vector<Box> boxes;
   std::vector<FileRequest> file_requests;
   std::function<void()> on_file_dialog;  // run when a file dialog opens, before it answers
@@ -42,8 +43,8 @@ class ScriptedDialogs : public UserDialogs {
     answers.pop_front();
     return answer;
   }
-  std::optional<std::string> ChooseFile(FileDialogMode mode,
-                                        const std::string& file_name) override {
+  std::optional<std::filesystem::path> ChooseFile(
+      FileDialogMode mode, const std::filesystem::path& file_name) override {
     file_requests.push_back({mode, file_name});
     if (on_file_dialog) on_file_dialog();
     if (file_choices.empty()) return std::nullopt;

@@ -95,7 +95,7 @@ TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndNewEmptiesTheLinesOn
     }
   }
   QTest::mouseClick(Control("Option2"), Qt::LeftButton);
-  dialogs.file_choices = {"c:\\all.cfg", "c:\\all.cfg", "c:\\white.cfg"};
+  dialogs.file_choices = {disk / "all.cfg", disk / "all.cfg", disk / "white.cfg"};
   Click("Command4");
   EXPECT_EQ(ReadBytes(disk / "all.cfg"), BindBytes(typed, TextColour::Yellow));
   dialogs.answers = {Answer::No, Answer::Cancel, Answer::Yes};
@@ -221,14 +221,13 @@ TEST_F(LineEditors, SpacingFixerRecomposesAtEachReplacementAndTheSaveCarriesTheM
     EXPECT_EQ(previews[k - 1], (marked + before.mid(k)).join('\n')) << k;
     EXPECT_EQ(Editor(k)->cursorPosition(), 1) << k;
   }
-  dialogs.file_choices = {"c:\\fixed.cfg"};
+  dialogs.file_choices = {disk / "fixed.cfg"};
   Click("Command4");
   EXPECT_EQ(testing::ReadBytes(disk / "fixed.cfg"), testing::BindBytes(fixed, TextColour::White));
 }
 
 TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeCancels) {
-  DriveTable drives;
-  QtUserDialogs dialogs(nullptr, drives);
+  QtUserDialogs dialogs(nullptr);
   WhenModalOpens([](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
@@ -251,7 +250,7 @@ TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
   Build(false, true);
   WriteBytes(disk / "mybind", "old");
   form->SetLine(1, "hello");
-  form->SetFileName("c:\\earlier.cfg");
+  form->SetFileName(disk / "earlier.cfg");
   bool asked = false;
   WhenModalOpens([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -269,7 +268,7 @@ TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
   Click("Command4");
 
   EXPECT_TRUE(asked);
-  EXPECT_EQ(form->FileName(), "c:\\mybind");
+  EXPECT_EQ(form->FileName(), disk / "mybind");
   EXPECT_EQ(ReadBytes(disk / "mybind"),
             BindBytes({"hello", "", "", "", "", "", "", ""}, TextColour::White));
 }
