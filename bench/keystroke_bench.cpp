@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/user_dialogs.h"
+#include "commands/user_dialogs.h"
 #include "sound/audio_commands.h"
-#include "ui/form1.h"
+#include "qt/form1.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "ui/first_frame.h"
+#include "first_frame.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

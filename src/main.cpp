@@ -1,15 +1,3 @@
-#include <QApplication>
+#include "qt/editor_app.h"
 
-#include "ui/control_table.h"
-#include "ui/first_frame.h"
-#include "ui/form1.h"
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setFont(vbe::LayoutFont(vbe::FontName::Default));
-  vbe::Form1 window({.drives = vbe::DriveTable::ForThisHost(), .dialogs = nullptr,
-                     .end_program = {}, .audio = nullptr});
-  vbe::ReportFirstFrameIfAsked(window);
-  window.show();
-  return app.exec();
-}
+int main(int argc, char** argv) { return vbe::RunEditor(argc, argv); }

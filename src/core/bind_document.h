@@ -1,10 +1,9 @@
 // The bind being edited and what is done with it.
 //
 // A bind is eight short lines and a colour. Save composes them into four long `say` commands
-// (bind_file.h) and writes the 352-byte bind file; Open reads such a file back. The operations
-// (operations.h) never touch a widget: they read and write a BindDocument, talk to the user
-// through UserDialogs and reach files through the drive table. The main window implements
-// BindDocument over its controls; tests use MemoryBindDocument.
+// (bind_file.h) and writes the 352-byte bind file; Open reads such a file back (bind_reader.h).
+// Everything here is a decision on bytes; the operations behind the buttons (commands/) read and
+// write a BindDocument, which the main window implements over its controls.
 //
 // Every text is Windows-1252 bytes, one byte a character, exactly as the game's files hold them.
 #pragma once
@@ -61,29 +60,6 @@ class BindDocument {
   virtual void SetFileName(const std::filesystem::path& file_name) = 0;
 
   BindLines Lines() const;
-};
-
-// A document held in plain values, for tests and benchmarks.
-class MemoryBindDocument : public BindDocument {
- public:
-  BindLines lines;
-  TextColour colour = TextColour::White;
-  std::string key{KeyPrompt};
-  bool add_to_autoexec = false;
-  std::string autoexec_folder{DefaultAutoexecFolder};
-  std::filesystem::path file_name;
-  int line_changes = 0;  // how often a line's text actually changed
-
-  std::string Line(int number) const override { return lines.at(number - 1); }
-  void SetLine(int number, const std::string& text) override;
-  void ReplaceFirstCharacter(int number, char character) override;
-  TextColour Colour() const override { return colour; }
-  void SetColour(TextColour c) override { colour = c; }
-  std::string Key() const override { return key; }
-  bool AddToAutoexec() const override { return add_to_autoexec; }
-  std::string AutoexecFolder() const override { return autoexec_folder; }
-  std::filesystem::path FileName() const override { return file_name; }
-  void SetFileName(const std::filesystem::path& name) override { file_name = name; }
 };
 
 }  // namespace vbe

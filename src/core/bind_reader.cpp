@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/bind_file.h"
+#include "core/text.h"
 
 namespace vbe {
 namespace {
@@ -14,10 +15,7 @@ std::string Extract(std::string_view raw, std::size_t p, std::size_t n) {
 }
 
 // Trailing spaces are padding in a bind file; tabs and the spacing mark are not.
-void RightTrim(std::string& line) {
-  const std::size_t last = line.find_last_not_of(' ');
-  line.erase(last == std::string::npos ? 0 : last + 1);
-}
+void RightTrim(std::string& line) { line.resize(TrimTrailingSpaces(line).size()); }
 
 constexpr std::size_t kRecord = SayLineLength + LineBreak.size();  // 88
 constexpr std::size_t kFirstField = 8;

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "core/bind_document.h"
-#include "core/operations.h"
 
 namespace vbe {
 
@@ -17,14 +16,5 @@ inline constexpr std::size_t LengthWarningLimit = 32;
 // The numbers (1 to 8, ascending) of the lines longer than LengthWarningLimit once trailing
 // spaces are removed. Leading spaces and every other character count.
 std::vector<int> FindLongLines(const BindLines& lines);
-
-// The lines with their first character replaced by the SpacingMark; an empty line becomes the
-// mark alone.
-BindLines PlaceSpacingMarks(BindLines lines);
-
-// "Spacing Fixer": after a warning, reports the long lines, and after two more confirmations
-// puts the SpacingMark into the first column of every line editor, one editor after the other,
-// so each one's change handling runs. Declining at any question changes nothing.
-void RunSpacingFixer(EditorServices& editor);
 
 }  // namespace vbe

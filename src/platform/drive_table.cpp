@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <system_error>
 
 #include "platform/code_page.h"
 #include "platform/file_io.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -73,28 +69,6 @@ DriveTable DriveTable::FromWinePrefix(const fs::path& prefix) {
   }
   if (!table.Find('z')) table.SetDrive('z', "/");
   return table;
-}
-
-DriveTable DriveTable::ForThisHost() {
-#ifdef _WIN32
-  DriveTable table;
-  const DWORD mask = GetLogicalDrives();
-  for (int i = 0; i < 26; ++i) {
-    if (mask & (1u << i)) {
-      const char letter = static_cast<char>('a' + i);
-      table.SetDrive(letter, fs::path(std::string(1, static_cast<char>('A' + i)) + ":\\"));
-    }
-  }
-  return table;
-#else
-  fs::path prefix;
-  if (const char* env = std::getenv("WINEPREFIX"); env && *env) {
-    prefix = env;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    prefix = fs::path(home) / ".wine";
-  }
-  return FromWinePrefix(prefix);
-#endif
 }
 
 void DriveTable::SetDrive(char letter, const fs::path& folder) {

@@ -6,15 +6,7 @@
 #include <random>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <share.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "platform/host_files.h"
 
 namespace fs = std::filesystem;
 
@@ -51,31 +43,7 @@ class OpenFile {
   std::FILE* file_;
 };
 
-// Creates a new file for writing; fails when the name is taken.
-std::FILE* CreateExclusive(const fs::path& path) {
-#ifdef _WIN32
-  // The "x" mode of fopen is missing from older C runtimes; the open flags say the same.
-  int fd = -1;
-  if (_wsopen_s(&fd, path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYNO,
-                _S_IREAD | _S_IWRITE) != 0) {
-    return nullptr;
-  }
-  std::FILE* file = _fdopen(fd, "wb");
-  if (!file) _close(fd);
-  return file;
-#else
-  return std::fopen(path.c_str(), "wbx");
-#endif
-}
-
-std::FILE* Open(const fs::path& path, const char* mode) {
-#ifdef _WIN32
-  std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
-  return _wfopen(path.c_str(), wide_mode.c_str());
-#else
-  return std::fopen(path.c_str(), mode);
-#endif
-}
+std::FILE* Open(const fs::path& path, const char* mode) { return host::OpenFile(path, mode); }
 
 // Writes, flushes and, where the host allows, forces the bytes onto the disk.
 int WriteAll(OpenFile& file, std::string_view bytes) {
@@ -83,10 +51,7 @@ int WriteAll(OpenFile& file, std::string_view bytes) {
     return errno ? errno : EIO;
   }
   if (std::fflush(file.get()) != 0) return errno ? errno : EIO;
-#ifndef _WIN32
-  if (::fsync(fileno(file.get())) != 0 && errno != EINVAL) return errno;
-#endif
-  return 0;
+  return host::SyncFile(file.get());
 }
 
 bool HasNoWriteBit(fs::perms p) {
@@ -138,16 +103,6 @@ IoResult WriteInPlace(const fs::path& target, std::string_view bytes) {
   std::error_code ec;
   fs::resize_file(target, bytes.size(), ec);
   return ec ? IoResult::Failure(ReasonOf(ec)) : IoResult{};
-}
-
-// Makes a rename in the folder last across a power failure, where the host allows.
-void SyncFolder([[maybe_unused]] const fs::path& folder) {
-#ifndef _WIN32
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-#endif
 }
 
 }  // namespace
@@ -204,7 +159,7 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
     name += "." + std::to_string(random_names() % 1000000000) + ".tmp";
     temporary = folder / name;
     errno = 0;
-    raw = CreateExclusive(temporary);
+    raw = host::CreateExclusive(temporary);
     if (!raw && errno != EEXIST) break;
   }
   if (!raw) {
@@ -224,7 +179,7 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
   if (error == 0) {
     fs::rename(temporary, target, ec);
     if (!ec) {
-      SyncFolder(folder);
+      host::SyncFolder(folder);
       return {};
     }
   }

@@ -39,7 +39,6 @@ class WavCommandInterpreter : public AudioCommands {
   WavCommandInterpreter(DriveTable drives, DeviceFactory make_device);
 
   int SendCommand(std::string_view command) override;
-  bool IsOpen() const { return device_ != nullptr; }
 
  private:
   int Open(std::string_view windows_path);

@@ -11,8 +11,7 @@ inline constexpr std::string_view OpenCue = "c:\\windows\\media\\robot~15.wav";
 inline constexpr std::string_view SaveCue = "c:\\windows\\media\\robot~18.wav";
 inline constexpr std::string_view ExitCue = "c:\\windows\\media\\robotz~8.wav";
 
-// Every cue plays under this one alias, so a new cue cuts the old one off.
-inline constexpr std::string_view CueAlias = "sound";
+// Every cue plays under the one alias "sound", so a new cue cuts the old one off.
 
 // Stops and closes whatever plays under the alias. What the back end answers is ignored.
 void StopCue(AudioCommands& audio);

@@ -4,12 +4,8 @@
 
 #include "core/bind_file.h"
 #include "core/bind_reader.h"
-#include "core/line_check.h"
-#include "core/operations.h"
 #include "core/preview.h"
 #include "core/spacing_fixer.h"
-#include "sound/command_interpreter.h"
-#include "sound/cue_player.h"
 #include "support/editor_fixture.h"
 
 namespace fs = std::filesystem;
@@ -90,154 +86,6 @@ TEST(BindReader, ScanFollowsTheClosingQuotes) {
   EXPECT_EQ(lines[3], "il");
 }
 
-std::vector<std::string> Cue(const std::string& wav) {
-  return {"stop sound", "close sound",
-          "open waveaudio!c:\\windows\\media\\" + wav + ".wav alias sound", "play sound"};
-}
-
-using Operations = EditorTest;
-
-TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTheOldFile) {
-  document.lines = {"one", "two", "three", "", "  five", "six  ", "", "eight"};
-  document.colour = TextColour::Yellow;
-  const auto sp = [](std::size_t n) { return std::string(n, ' '); };
-  const std::string say = "say \"\r>", gap = sp(6), end = "\"\r\n";
-  const std::string example = say + "one" + sp(33) + gap + "two" + sp(33) + end +       //
-                              say + "three" + sp(31) + gap + sp(36) + end +             //
-                              say + "  five" + sp(30) + gap + "six  " + sp(31) + end +  //
-                              say + sp(36) + gap + "eight" + sp(31) + end;
-  ASSERT_EQ(example.size(), 352u);
-  EXPECT_EQ(example.substr(0, 11), "\x73\x61\x79\x20\x22\x0D\x3E\x6F\x6E\x65\x20");
-  EXPECT_EQ(example.substr(84, 12), "\x20\x22\x0D\x0A\x73\x61\x79\x20\x22\x0D\x3E\x74");
-  WriteBytes(disk / "big.cfg", std::string(5000, '#'));
-  fs::permissions(disk / "big.cfg", fs::perms{0600});
-  fs::create_symlink("big.cfg", disk / "link.cfg");
-  WriteBytes(disk / "locked.cfg", "old bind");
-  fs::permissions(disk / "locked.cfg", fs::perms::owner_read);
-  document.file_name = disk / "before.cfg";
-  dialogs.file_choices = {std::nullopt, disk / "link.cfg", disk / "greet", disk / "locked.cfg",
-                          disk / "no such folder" / "x.cfg"};
-  std::vector<std::vector<std::string>> cues;  // what played before each dialog
-  dialogs.on_file_dialog = [&] { cues.push_back(std::exchange(audio.commands, {})); };
-  audio.answer = 263;  // no sound device: nothing changes
-
-  for (int attempt = 0; attempt < 5; ++attempt) SaveBind(editor);
-
-  EXPECT_EQ(cues, std::vector(5, Cue("robot~18")));
-  EXPECT_EQ(ReadBytes(disk / "big.cfg"), example) << "5000 bytes before, saved through a link";
-  EXPECT_TRUE(fs::is_symlink(disk / "link.cfg"));
-  EXPECT_EQ(fs::status(disk / "big.cfg").permissions(), fs::perms{0600});
-  EXPECT_EQ(ReadBytes(disk / "greet"), example) << "no extension added";
-  EXPECT_EQ(dialogs.file_requests[1].started_from, disk / "before.cfg") << "kept when cancelled";
-  const std::string error = "The bind could not be saved to " + disk.path().string() + "/";
-  EXPECT_EQ(dialogs.boxes,
-            (Boxes{{error + "locked.cfg\r\n\r\nThe file is read-only.", "Save Error", 16},
-                   {error + "no such folder/x.cfg\r\n\r\nNo such file or directory.",
-                    "Save Error", 16}}));
-  EXPECT_EQ(ReadBytes(disk / "locked.cfg"), "old bind");
-  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 4) << "no temporary file";
-}
-
-TEST_F(Operations, SaveChecksTheKeyThenTheFirstLineWithADoubleQuoteBeforeAnythingElse) {
-  const auto error = [](int line) {
-    return Box{"Line " + std::to_string(line) +
-                   " has the \" character in it. This causes problems to this program and "
-                   "Vellmar.\r\nPlease remove/replace these",
-               "Character Error", 16};
-  };
-  document.lines[1] = "say \"hi\"";
-  document.lines[5] = "\"";
-  dialogs.file_choices = {disk / "x.cfg"};
-  document.add_to_autoexec = true;  // and no key chosen
-  SaveBind(editor);
-  document.add_to_autoexec = false;
-  SaveBind(editor);
-  document.lines[1] = "say hi";
-  SaveBind(editor);
-  ASSERT_EQ(dialogs.boxes.size(), 3u);
-  EXPECT_EQ(dialogs.boxes[0].title, "D'oh!");
-  EXPECT_EQ(dialogs.boxes[1], error(2));
-  EXPECT_EQ(dialogs.boxes[2], error(6));
-  EXPECT_TRUE(audio.commands.empty());
-  EXPECT_TRUE(dialogs.file_requests.empty());
-  EXPECT_FALSE(fs::exists(disk / "x.cfg"));
-}
-
-TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) {
-  const BindLines saved = {" one", "\x85two", "", "", "", "", "", "eight"};
-  // The longest file Open reads: only its first 352 bytes count.
-  WriteBytes(disk / "b.cfg", BindBytes(saved, TextColour::Yellow) + std::string(32767 - 352, '"'));
-  const BindLines eight = {"a", "b", "c", "d", "e", "f", "g", "h"};
-  WriteBytes(disk / "short.cfg", BindBytes(eight, TextColour::White).substr(0, 264));
-  WriteBytes(disk / "huge.cfg", std::string(32768, ' '));
-  std::vector<std::string> cue;
-  dialogs.on_file_dialog = [&] { cue = std::exchange(audio.commands, {}); };
-  dialogs.file_choices = {disk / "b.cfg", disk / "short.cfg", disk / "missing.cfg",
-                          disk / "huge.cfg", std::nullopt};
-
-  OpenBind(editor);
-  EXPECT_EQ(cue, Cue("robot~15"));
-  EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Open);
-  EXPECT_EQ(document.lines, saved);
-  EXPECT_EQ(document.colour, TextColour::Yellow);
-
-  OpenBind(editor);  // say command 4 deleted by hand: no colour is read
-  EXPECT_EQ(document.lines, (BindLines{"a", "b", "c", "d", "e", "f"}));
-  EXPECT_EQ(document.colour, TextColour::Yellow);
-
-  const int changes = document.line_changes;
-  for (int attempt = 0; attempt < 3; ++attempt) OpenBind(editor);  // missing, too long, cancelled
-  EXPECT_EQ(document.line_changes, changes);
-  EXPECT_EQ(document.colour, TextColour::Yellow);
-  EXPECT_EQ(document.file_name, disk / "huge.cfg") << "a cancelled dialog keeps the name";
-  EXPECT_TRUE(dialogs.boxes.empty());
-}
-
-// A bind lives in any file the host can name, also where the game could never reach it.
-TEST_F(Operations, SaveAndOpenWorkOnFilesTheGameCouldNotName) {
-  const fs::path folder = disk / "\xC5\x82ukasz";  // a home folder outside the code page
-  fs::create_directory(folder);
-  const fs::path file = folder / "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg";
-  document.lines = {"\x85hello", "", "", "", "", "", "", "bye"};
-  dialogs.file_choices = {file, file};
-  SaveBind(editor);
-  EXPECT_EQ(ReadBytes(file), BindBytes(document.lines, TextColour::White));
-  EXPECT_EQ(document.file_name, file);
-
-  const BindLines saved = document.lines;
-  document.lines = {};
-  OpenBind(editor);
-  EXPECT_EQ(document.lines, saved);
-  EXPECT_EQ(dialogs.file_requests[1].started_from, file) << "the next dialog starts from it";
-  EXPECT_TRUE(dialogs.boxes.empty());
-}
-
-struct LoggingDevice : WavDevice {
-  explicit LoggingDevice(std::vector<std::string>* l) : log(l) {}
-  ~LoggingDevice() override { log->push_back("gone"); }
-  bool Load(const std::filesystem::path& file) override {
-    return log->push_back("load " + file.filename().string()), true;
-  }
-  bool Play() override { return log->push_back("play"), true; }
-  void Stop() override { log->push_back("stop"); }
-  std::vector<std::string>* log;
-};
-
-using Interpreter = EditorTest;
-
-TEST_F(Interpreter, PlaysTheCueFileThatIsThereAndAnswersErrorsOtherwise) {
-  std::filesystem::create_directories(disk / "Windows" / "Media");
-  WriteBytes(disk / "Windows" / "Media" / "robot~18.wav", "RIFF");
-  std::vector<std::string> log;
-  WavCommandInterpreter interpreter(drives, [&] { return std::make_unique<LoggingDevice>(&log); });
-  EXPECT_EQ(interpreter.SendCommand("open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound"),
-            AudioError::FileNotFound);
-  PlayCue(interpreter, SaveCue);
-  PlayCue(interpreter, SaveCue);  // stops and closes the first
-  EXPECT_EQ(log, (std::vector<std::string>{"load robot~18.wav", "play", "stop", "stop", "gone",
-                                           "load robot~18.wav", "play"}));
-}
-
 TEST(BuildPreviewText, PutsEachLineOnItsOwnRowWithNoBreakAfterTheLast) {
   const std::string breaks = "\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
   EXPECT_EQ(BuildPreviewText({}), breaks);
@@ -250,60 +98,6 @@ TEST(FindLongLines, CountsEverythingButTrailingSpaces) {
   const std::string x32(32, 'x');
   EXPECT_EQ(FindLongLines({x32, x32 + " ", x32 + "x", "    " + x32, std::string(36, ' ')}),
             (std::vector<int>{3, 4}));
-}
-
-using SpacingFixer = EditorTest;
-
-TEST_F(SpacingFixer, ShowsItsFourBoxesWithAndWithoutLongLines) {
-  const std::pair<BindLines, std::string> cases[] = {
-      {{std::string(32, 'x'), "", "a", std::string(32, 'x') + "    "},
-       "Doesn't seem to be any line length problems in this bind.\r\nContinue?"},
-      {{"", "", std::string(33, 'x'), "", "", "", "    " + std::string(32, 'y'), ""},
-       "Line 3 may be too long.\r\nLine 7 may be too long.\r\n\r\n\r\n"
-       "Do you wish to continue? Or cancel to fix these problems?"},
-  };
-  for (const auto& [lines, step_one_rest] : cases) {
-    document.lines = lines;
-    dialogs.boxes.clear();
-    dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
-    RunSpacingFixer(editor);
-    EXPECT_EQ(dialogs.boxes,
-              (Boxes{{"Spacing Fixer\r\n\r\n"
-                      "This will attempt to fix problems you may have with the spacing\r\n"
-                      "of your binds.\r\n\r\nAre you sure you want to go ahead?",
-                      "Spacing Fixer Warning", 67},
-                     {"Spacing Fixer - Step 1\r\n\r\n"
-                      "The program has checked the length of each line for problems ..\r\n\r\n" +
-                          step_one_rest,
-                      "Step 1", 65},
-                     {"Spacing Fixer - Step 2\r\n\r\n"
-                      "The program will now place an invisible to Vellmar character\r\n"
-                      "down the left hand side of the bind\r\n\r\n"
-                      "This will replace whatever character is there\r\n\r\n"
-                      "Are you sure you wish to continue?",
-                      "Step 2", 65},
-                     {"Finised ...\r\n\r\nNow save the bind and try it again to see if the "
-                      "spacing\r\nworks ok..",
-                      "Finished", 64}}));
-  }
-}
-
-TEST_F(SpacingFixer, MarksTheLinesOnlyWhenAllThreeQuestionsAreAnswered) {
-  const std::string m = "\x85", full = "0123456789abcdefghijklmnopqrstuvwxyz";
-  document.lines = {std::string(33, 'x'), "one", "abc", "", full, "  art", m + "ok", " "};
-  for (const std::deque<Answer>& answers :
-       {std::deque{Answer::No}, std::deque{Answer::Cancel}, std::deque{Answer::Yes, Answer::Cancel},
-        std::deque{Answer::Yes, Answer::Ok, Answer::Cancel}}) {
-    dialogs.boxes.clear();
-    dialogs.answers = answers;
-    RunSpacingFixer(editor);
-    EXPECT_EQ(dialogs.boxes.size(), answers.size()) << "declined: no further box";
-  }
-  EXPECT_EQ(document.line_changes, 0);
-  dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
-  RunSpacingFixer(editor);
-  EXPECT_EQ(document.lines, (BindLines{m + std::string(32, 'x'), m + "ne", m + "bc", m,
-                                       m + full.substr(1), m + " art", m + "ok", m}));
 }
 
 }  // namespace

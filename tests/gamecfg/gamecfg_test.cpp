@@ -3,8 +3,7 @@
 #include "gamecfg/autoexec.h"
 #include "gamecfg/key_catalogue.h"
 #include "gamecfg/locator.h"
-#include "platform/code_page.h"
-#include "platform/file_io.h"
+#include "platform/folders.h"
 #include "support/editor_fixture.h"
 
 namespace fs = std::filesystem;
@@ -25,150 +24,6 @@ TEST(KeyCatalogue, HoldsItsRunsInOrder) {
             "JOY1 JOY2 JOY3 JOY4 MWHEELDOWN MWHEELUP ");
 }
 
-// Save with "Add bind to autoexec for me after saving" ticked, the game's main folder on c:.
-class Autoexec : public EditorTest {
- protected:
-  Autoexec() {
-    fs::create_directories(main / "x;y");
-    document.add_to_autoexec = true;
-    document.key = "  p  ";
-  }
-  void Save(std::optional<fs::path> name, Answer answer = Answer::Yes) {
-    dialogs.boxes.clear();
-    dialogs.file_choices = {std::move(name)};
-    dialogs.answers = {answer};
-    SaveBind(editor);
-  }
-
-  const fs::path main = disk / "Program Files" / "Vellmar" / "main";
-  const fs::path autoexec = main / "autoexec.cfg";
-};
-
-TEST_F(Autoexec, KeyCheckRefusesAMissingKeyOrADoubleQuoteWhileTheOptionIsOn) {
-  const std::string start = "Ok here's the problem ..\r\n\r\n",
-                    end = "\r\n\r\nGo pick one from the drop down list and try again.";
-  const Box no_key{start +
-                       "You've asked the program to add the bind to your autoexec.cfg file,\r\n"
-                       "BUT, you haven't specified a key to bind it too." +
-                       end,
-                   "D'oh!", 48};
-  const Box quote{start + "The key to bind can't contain a double quote (\")." + end, "D'oh!", 48};
-  const std::tuple<bool, std::string, Boxes> cases[] = {
-      {false, "Choose your key", {}}, {false, "a\"b", {}},
-      {true, "choose your key", {}},  {true, " Choose your key", {}},
-      {true, "", {no_key}},           {true, "Choose your key", {no_key}},
-      {true, "   ", {no_key}},        {true, "KP\"ENTER", {quote}}};
-  for (const auto& [option, key, boxes] : cases) {
-    document.add_to_autoexec = option;
-    document.key = key;
-    dialogs.boxes.clear();
-    EXPECT_EQ(CheckAutoexecKey(editor), boxes.empty()) << key;
-    EXPECT_EQ(dialogs.boxes, boxes) << key;
-  }
-}
-
-TEST_F(Autoexec, AsksAfterASuccessfulSaveAndOnYesAppendsTheTrimmedKeyAndTheBareName) {
-  document.add_to_autoexec = false;
-  Save(disk / "hello.cfg");
-  EXPECT_TRUE(dialogs.boxes.empty());
-  document.add_to_autoexec = true;
-  Save(disk / "no such folder" / "hello.cfg");
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "Save Error");
-  // "c:\program files\Vellmar\main" reaches "Program Files/Vellmar/main"; a missing
-  // autoexec.cfg is created, and each confirmed save adds a line.
-  const std::string line = "bind \"p\" exec hello.cfg\r\n";
-  for (Answer answer : {Answer::No, Answer::Cancel, Answer::Yes, Answer::Yes}) {
-    Save(disk / "hello.cfg", answer);
-    EXPECT_EQ(
-        dialogs.boxes,
-        (Boxes{{"File saved .. Proceed to modify autoexec.cfg file?", "Modify autoexec?", 67}}));
-    EXPECT_EQ(fs::exists(autoexec), answer == Answer::Yes);
-  }
-  document.key = "KP_PAGEDOWN";
-  fs::create_directory(disk / "binds");
-  Save(disk / "binds" / "greet");
-  EXPECT_EQ(ReadBytes(autoexec), line + line + "bind \"KP_PAGEDOWN\" exec greet\r\n");
-  EXPECT_EQ(FileNamePart("c:\\binds/greet"), "binds/greet") << "only the backslash separates";
-}
-
-// Only the name itself is written, after a line end where the last line lacks one.
-class AutoexecEnding : public Autoexec,
-                       public ::testing::WithParamInterface<std::pair<const char*, const char*>> {
-};
-
-TEST_P(AutoexecEnding, GetsTheNewLineAfterALineEnd) {
-  const auto& [before, after] = GetParam();
-  document.autoexec_folder = " c:\\PROGRAM FILES\\vellmar\\main  ";
-  WriteBytes(autoexec, before);
-  Save(main / "x;y" / "hello.cfg");
-  EXPECT_EQ(ReadBytes(autoexec), std::string(after) + "bind \"p\" exec hello.cfg\r\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Endings, AutoexecEnding,
-    ::testing::Values(std::pair{"exec config.cfg\r\n", "exec config.cfg\r\n"},
-                      std::pair{"exec config.cfg\n", "exec config.cfg\n"},
-                      std::pair{"exec config.cfg\r", "exec config.cfg\r\n"},
-                      std::pair{"exec config.cfg", "exec config.cfg\r\n"},
-                      std::pair{"", ""}));
-
-// Each failure of the autoexec step is reported once, after the bind file is saved.
-struct AutoexecFailure {
-  const char* name;
-  std::string folder;    // the autoexec folder
-  fs::path bind;         // where the bind is saved, below the test's folder
-  std::string reason;    // what the box says after the autoexec path and a blank row
-  friend void PrintTo(const AutoexecFailure& c, std::ostream* out) { *out << c.name; }
-};
-
-class AutoexecFailures : public Autoexec, public ::testing::WithParamInterface<AutoexecFailure> {};
-
-TEST_P(AutoexecFailures, AreReportedAndKeepTheBindSaved) {
-  const AutoexecFailure& c = GetParam();
-  TempFolder outside;  // a folder on no drive of the game
-  const fs::path bind = c.bind.begin()->string() == "outside"
-                            ? outside.path() / c.bind.filename()
-                            : disk.path() / c.bind;
-  fs::create_directories(bind.parent_path());
-  document.autoexec_folder = c.folder;
-  Save(bind);
-  EXPECT_EQ(fs::file_size(bind), 352u);
-  ASSERT_EQ(dialogs.boxes.size(), 2u);
-  std::string reason = c.reason;
-  if (const auto at = reason.find("BIND"); at != std::string::npos) {
-    reason.replace(at, 4, PathToUtf8(bind));
-  }
-  EXPECT_EQ(dialogs.boxes[1],
-            (Box{"The bind file is saved, but the bind could not be added to " +
-                     Cp1252ToUtf8(AutoexecPath(c.folder)) + "\r\n\r\n" + reason,
-                 "Autoexec Error", 16}));
-  EXPECT_FALSE(fs::exists(autoexec));
-}
-
-const std::string kGame = "c:\\program files\\Vellmar\\main";
-const std::string kUnsafe =
-    "The bind file's name holds a double quote, a semicolon or a control character, which the "
-    "game's console would read as the end of the command. Save the bind under a plainer name.";
-const std::string kUnreachable =
-    "The game cannot reach the bind file BIND: its folder lies on no drive of the game or has a "
-    "name the game cannot write.";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AutoexecFailures,
-    ::testing::Values(
-        AutoexecFailure{"MissingFolder", "c:\\no such folder\xE9", "a.cfg",
-                        "No such file or directory. The file is unchanged."},
-        AutoexecFailure{"Semicolon", kGame, "a;quit.cfg", kUnsafe},
-        AutoexecFailure{"DoubleQuote", kGame, "say\"hi.cfg", kUnsafe},
-        AutoexecFailure{"NameOutsideTheCodePage", kGame, "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg",
-                        "The bind file's name \xC5\x81\xC3\xB3\x64\xC5\xBA.cfg holds letters the "
-                        "game cannot write. Save the bind under a name of plain letters."},
-        AutoexecFailure{"FolderOutsideTheCodePage", kGame, fs::path("\xC5\x82ukasz") / "a.cfg",
-                        kUnreachable},
-        AutoexecFailure{"FolderOnNoDrive", kGame, fs::path("outside") / "a.cfg", kUnreachable}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 using Locator = EditorTest;
 
 TEST_F(Locator, ListsTheSubfoldersTheGameCanReachInNameOrderWithoutRegardToCase) {
@@ -187,12 +42,15 @@ TEST_F(Locator, StartsAtTheProcessFolderOnlyOnTheDriveItLiesOn) {
   fs::create_directories(disk / "Program Files" / "Vellmar");
   const fs::path previous = fs::current_path();
   fs::current_path(disk / "Program Files" / "Vellmar");
-  const std::string start = LocatorStartFolder(drives), e = DriveCurrentFolder(drives, "e:");
+  const auto process_folder = ProcessFolder(drives);
   fs::current_path(previous);  // on no drive of the table: the first drive's root
-  EXPECT_EQ(start, "c:\\Program Files\\Vellmar");
-  EXPECT_EQ(e, "e:\\");
-  EXPECT_EQ(LocatorStartFolder(drives), "c:\\");
-  EXPECT_EQ(LocatorStartFolder(DriveTable()), "");
+  EXPECT_EQ(process_folder, "c:\\Program Files\\Vellmar");
+  EXPECT_EQ(LocatorStartFolder(process_folder, drives), "c:\\Program Files\\Vellmar");
+  EXPECT_EQ(DriveCurrentFolder(process_folder, "C:"), "c:\\Program Files\\Vellmar");
+  EXPECT_EQ(DriveCurrentFolder(process_folder, "e:"), "e:\\");
+  EXPECT_EQ(ProcessFolder(drives), std::nullopt);
+  EXPECT_EQ(LocatorStartFolder(std::nullopt, drives), "c:\\");
+  EXPECT_EQ(LocatorStartFolder(std::nullopt, DriveTable()), "");
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/bind_file.h"
-#include "core/operations.h"
+#include "commands/operations.h"
+#include "support/memory_bind_document.h"
 #include "support/recording_audio.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/user_dialogs.h"
+#include "commands/user_dialogs.h"
 
 namespace vbe::testing {
 

@@ -1,0 +1,39 @@
+// The operations behind the buttons: the one layer that talks to the user.
+//
+// Each operation runs inside one event of a window: it reads and writes the bind through
+// BindDocument, asks and tells the user through UserDialogs, plays cues through the sound cue
+// player and reaches files through platform/. The decisions inside them are pure functions of
+// core/ and gamecfg/. Front ends (qt/, win32/) call these and never decide anything themselves.
+#pragma once
+
+#include "commands/user_dialogs.h"
+#include "core/bind_document.h"
+#include "platform/drive_table.h"
+#include "sound/audio_commands.h"
+
+namespace vbe {
+
+// Everything an operation reaches beyond itself.
+struct EditorServices {
+  BindDocument& document;
+  UserDialogs& dialogs;
+  const DriveTable& drives;
+  AudioCommands& audio;
+};
+
+// "&New": asks, and on Yes empties the eight lines. Nothing else changes.
+void NewBind(EditorServices& editor);
+
+// "&Save": checks the lines, plays the save cue, composes the four say commands, asks for a
+// file name and writes the bind file.
+void SaveBind(EditorServices& editor);
+
+// "&Open": plays the open cue, asks for a bind file and reads it into the eight lines (and the
+// colour, for a full-length file). Any failure before the lines change leaves everything as it
+// was, silently.
+void OpenBind(EditorServices& editor);
+
+// The longest file Open reads.
+inline constexpr std::size_t MaxOpenFileLength = 32767;
+
+}  // namespace vbe

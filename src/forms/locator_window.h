@@ -1,0 +1,17 @@
+#pragma once
+
+#include <span>
+
+#include "forms/layout.h"
+
+namespace vbe {
+
+inline constexpr const char* LocatorTitle = "Locate Autoexec file";
+inline constexpr int LocatorClientWidth = 3780;
+inline constexpr int LocatorClientHeight = 3750;
+
+// Form2, the locator window: the drive list Drive1, the folder list Dir1, "&Ok" and "&Cancel".
+// Neither button answers Enter or Escape; the focus starts in the drive list.
+std::span<const ControlRow> LocatorWindowControls();
+
+}  // namespace vbe

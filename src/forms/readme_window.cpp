@@ -1,0 +1,23 @@
+#include "forms/readme_window.h"
+
+#include <cstddef>
+
+namespace vbe {
+namespace embedded {
+extern const unsigned char readme_txt[];
+extern const std::size_t readme_txt_size;
+}  // namespace embedded
+
+namespace {
+constexpr int ReadMeHeightAllowance = 662;
+}  // namespace
+
+std::string_view ReadMeText() {
+  return {reinterpret_cast<const char*>(embedded::readme_txt), embedded::readme_txt_size};
+}
+
+TwipSize ReadMeTextTwips(int screen_width, int screen_height) {
+  return {screen_width * TwipsPerPixel, screen_height * TwipsPerPixel - ReadMeHeightAllowance};
+}
+
+}  // namespace vbe

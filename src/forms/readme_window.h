@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string_view>
+
+#include "forms/layout.h"
+
+namespace vbe {
+
+inline constexpr const char* ReadMeTitle = "ReadMe";
+inline constexpr int ReadMeClientWidth = 4680;
+inline constexpr int ReadMeClientHeight = 3195;
+
+// Form3's one control: the notes, read-only, with a vertical scroll bar. Its size is replaced
+// by the load step.
+inline constexpr ControlRow ReadMeTextRow{.name = "Text1",
+                                          .kind = ControlKind::MultiLineBox,
+                                          .caption = "",
+                                          .left = 0,
+                                          .top = 0,
+                                          .width = 4395,
+                                          .height = 2355,
+                                          .tab = 0,
+                                          .font = FontName::Fixedsys,
+                                          .background = DefaultColour,
+                                          .text = DefaultColour,
+                                          .locked = true};
+
+// The read-me window's notes: Windows-1252 with CR LF line ends.
+std::string_view ReadMeText();
+
+struct TwipSize {
+  int width;
+  int height;
+  bool operator==(const TwipSize&) const = default;
+};
+
+// The size of the read-me box on a screen of `width` by `height` pixels, in twips: the whole
+// width, and the height less 662 twips, room for the window's caption and the taskbar.
+TwipSize ReadMeTextTwips(int screen_width, int screen_height);
+
+}  // namespace vbe

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+namespace vbe {
+
+// A picture of the editor's artwork ("background", "window", "new", "open", "save"), drawn from
+// the undecoded pixels the program carries, so start-up spends no time on decoding. A null
+// image for an unknown name.
+QImage LoadArtwork(const QString& name);
+
+// The same picture as an icon.
+QIcon ArtworkIcon(const QString& name);
+
+}  // namespace vbe

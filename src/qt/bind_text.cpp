@@ -1,0 +1,60 @@
+#include "qt/bind_text.h"
+
+#include "platform/code_page.h"
+
+namespace vbe {
+namespace {
+
+constexpr unsigned char kSpacingMarkByte = 0x85;
+constexpr char16_t kEllipsis = u'\u2026';
+
+std::optional<unsigned char> ByteOf(QChar c) {
+  if (c.isSurrogate()) return std::nullopt;
+  if (c == SpacingMarkShown || c == kEllipsis) return kSpacingMarkByte;
+  return UnicodeToCp1252(c.unicode());
+}
+
+}  // namespace
+
+QString BindTextToQString(std::string_view bytes) {
+  QString text;
+  text.reserve(static_cast<qsizetype>(bytes.size()));
+  for (char b : bytes) {
+    const auto byte = static_cast<unsigned char>(b);
+    text += byte == kSpacingMarkByte ? QChar(SpacingMarkShown)
+                                     : QChar(static_cast<char16_t>(Cp1252ToUnicode(byte)));
+  }
+  return text;
+}
+
+std::string QStringToBindTextLossy(const QString& text) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(text.size()));
+  for (QChar c : text) bytes += static_cast<char>(ByteOf(c).value_or('?'));
+  return bytes;
+}
+
+QString MessageTextToQString(std::string_view bytes) {
+  QString text = BindTextToQString(bytes);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
+QValidator::State LineCharacterFilter::validate(QString& input, int& position) const {
+  QString kept;
+  kept.reserve(input.size());
+  int new_position = position;
+  for (qsizetype i = 0; i < input.size(); ++i) {
+    const QChar c = input[i];
+    if (!ByteOf(c) || c.unicode() < 0x20) {
+      if (i < position) --new_position;
+      continue;
+    }
+    kept += c == kEllipsis ? QChar(SpacingMarkShown) : c;
+  }
+  input = kept;
+  position = new_position;
+  return Acceptable;
+}
+
+}  // namespace vbe

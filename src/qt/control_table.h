@@ -1,0 +1,48 @@
+// The editor's windows, built with Qt Widgets from the tables of forms/.
+//
+// Form1 is the main window. It owns the controls that hold the bind (Text1 to Text8, the
+// colour options, the key chooser, the autoexec settings) and implements BindDocument over
+// them, so the operations of commands/ run on the real controls. Every control's place, size,
+// caption, font and colours come from its row of the window's table, in twips; 15 twips make
+// one device-independent pixel, and Qt's scaling does the rest on screens of higher density.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <span>
+
+#include "forms/layout.h"
+
+namespace vbe {
+
+inline QRect PixelRect(const ControlRow& row) {
+  return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
+}
+
+// Makes every control of a window's table: `make` creates the control, which then gets its
+// name, place, font (unless it is the window's own) and place in the tab order; labels and
+// shapes take no focus. `dress` finishes each control as its window wants it.
+void PlaceControls(std::span<const ControlRow> rows,
+                   const std::function<QWidget*(const ControlRow&)>& make,
+                   const std::function<void(const ControlRow&, QWidget&)>& dress = {});
+
+// A window's control by its name in the window's table. A control missing from the window is a
+// fault of the program, not of the user: it ends the program with the name, rather than a
+// null pointer met later.
+template <typename T>
+T& Child(QWidget& window, const char* name) {
+  T* control = window.findChild<T*>(QString::fromLatin1(name));
+  if (!control) qFatal("%s has no control %s of the kind wanted", qPrintable(window.objectName()), name);
+  return *control;
+}
+
+// Fonts and colours as the host can show them: a font the host lacks falls back to one of the
+// same kind, and a system colour index to the palette role of the desktop's scheme.
+QFont LayoutFont(FontName name);
+QColor ResolveColour(LayoutColour colour, const QColor& fallback);
+
+}  // namespace vbe

@@ -1,0 +1,277 @@
+#include "qt/form1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "support/editor_fixture.h"
+#include "qt/bind_text.h"
+#include "qt/control_table.h"
+#include "qt/main_window_fixture.h"
+#include "qt/qt_audio.h"
+#include "qt/qt_dialogs.h"
+
+namespace vbe {
+namespace {
+
+using testing::BindBytes;
+using testing::ReadBytes;
+using testing::WhenModalOpens;
+using testing::WriteBytes;
+using MainWindow = testing::MainWindowTest;
+
+TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
+  EXPECT_EQ(form->size(), QSize(696, 447));
+  for (const ControlRow& row : MainWindowControls()) {
+    QWidget* control = Control(row.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), QRect(row.left / 15, row.top / 15, row.width / 15,
+                                         row.height / 15)) << row.name;
+    EXPECT_EQ(control->isHidden(), !row.visible) << row.name;
+    EXPECT_EQ(control->isEnabled(), row.enabled) << row.name;
+  }
+  EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
+  EXPECT_EQ(Control<QCheckBox>("Check1")->checkState(), Qt::Checked);
+  for (auto name : {"Check1", "Command2", "Command5"}) EXPECT_TRUE(Control(name)->isHidden());
+  EXPECT_FALSE(Control("Command5")->isEnabled());
+  auto* combo = Control<QComboBox>("Combo1");
+  EXPECT_EQ(form->Key(), "Choose your key");
+  EXPECT_EQ(combo->currentIndex(), -1) << "the prompt, no entry, is shown";
+  ASSERT_EQ(combo->count(), 76);
+  EXPECT_EQ(combo->itemText(26), "\\") << "in the catalogue's order";
+  EXPECT_EQ(Control<QLineEdit>("Text15")->text(), "c:\\program files\\Vellmar\\main");
+}
+
+TEST_F(MainWindow, TabFollowsTheLayoutFromNewAndAccessKeysReachTheirButtons) {
+  ShowAndFocus();
+  EXPECT_EQ(QApplication::focusWidget(), Control("Command1"));
+  for (const char* name : {"Command3", "Command4", "Text1", "Text2", "Text3", "Text4", "Text5",
+                           "Text6", "Text7", "Text8", "Option1", "Text14", "Command6", "Text15",
+                           "Check2", "Combo1", "Command7", "Command8", "Command9", "Command1"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
+  }
+  for (const auto& [key, name] : {std::pair{Qt::Key_N, "Command1"}, {Qt::Key_O, "Command3"},
+                                  {Qt::Key_S, "Command4"}, {Qt::Key_X, "Command6"}}) {
+    QSignalSpy clicks(Control<QAbstractButton>(name), &QAbstractButton::clicked);
+    QTest::keyClick(form.get(), key, Qt::AltModifier);
+    EXPECT_TRUE(clicks.count() == 1 || clicks.wait(1000)) << name;
+  }
+}
+
+TEST_F(MainWindow, EditorsTakeAtMost36CharactersOfTheCodePage) {
+  ShowAndFocus();
+  Editor(3)->setFocus();
+  for (char16_t typed : {u'\u3042', u'\u00E9', u'\u2026'}) {
+    QTest::sendKeyEvent(QTest::Click, Editor(3), Qt::Key_unknown, QString(QChar(typed)), {});
+  }
+  EXPECT_EQ(Editor(3)->text(), QString::fromUtf16(u"\u00E9\u25A0")) << "the kana refused";
+  QTest::keyClicks(Editor(3), QString(35, 'x'));
+  EXPECT_EQ(form->Line(3), "\xE9\x85" + std::string(34, 'x')) << "the 37th refused";
+}
+
+TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndNewEmptiesTheLinesOnlyOnYes) {
+  // Bytes 0x20 to 0xFF but the double quote, typed (control characters pasted); no line ends
+  // in a space, which is padding.
+  BindLines typed;
+  for (int b = 0x20, i = 0; b <= 0xFF; ++b) {
+    if (b != '"') typed[i++ % 8] += static_cast<char>(b);
+  }
+  ShowAndFocus();
+  for (int k = 1; k <= 8; ++k) {
+    Editor(k)->setFocus();
+    for (char c : typed[k - 1]) {
+      const QString text = BindTextToQString(std::string(1, c));
+      text[0].isPrint() ? QTest::sendKeyEvent(QTest::Click, Editor(k), Qt::Key_unknown, text, {})
+                        : Editor(k)->insert(text);
+    }
+  }
+  QTest::mouseClick(Control("Option2"), Qt::LeftButton);
+  dialogs.file_choices = {disk / "all.cfg", disk / "all.cfg", disk / "white.cfg"};
+  Click("Command4");
+  EXPECT_EQ(ReadBytes(disk / "all.cfg"), BindBytes(typed, TextColour::Yellow));
+  dialogs.answers = {Answer::No, Answer::Cancel, Answer::Yes};
+  for (int answer = 0; answer < 3; ++answer) {
+    Click("Command1");
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), answer < 2 ? typed[k - 1] : "") << k;
+  }
+  EXPECT_EQ(dialogs.boxes, testing::Boxes(3, {"Start a new file? Are you sure?", "WaRnInG!", 19}));
+  Click("Option1");
+  Click("Command3");
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
+  EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
+
+  const BindLines art = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
+  WriteBytes(disk / "white.cfg", BindBytes(art, TextColour::White));
+  Click("Command3");
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), art[k - 1]) << k;
+  EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
+}
+
+TEST_F(MainWindow, TheHiddenStopButtonAndExitSendTheirCuesAndExitEndsTheProgramOnce) {
+  Click("Command2");
+  EXPECT_EQ(audio.commands, (std::vector<std::string>{"stop sound", "close sound"}));
+  Click("Command6");
+  EXPECT_EQ(audio.commands, (std::vector<std::string>{
+                                "stop sound", "close sound", "stop sound", "close sound",
+                                "open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound",
+                                "play sound"}));
+  form->close();
+  EXPECT_EQ(program_ends, 1);
+  Build();
+  form->close();
+  EXPECT_EQ(program_ends, 2) << "the close control alone";
+}
+
+TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
+  Build(true, false);
+  EXPECT_FALSE(form->AudioStarted());
+  Click("Command2");
+  EXPECT_TRUE(form->AudioStarted());
+
+  // A mono 8 kHz 8-bit WAV file of 800 samples.
+  const char header[] = "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
+                        "\x01\0\x08\0data\x20\x03\0\0";
+  std::filesystem::create_directories(disk / "Windows" / "Media");
+  WriteBytes(disk / "Windows" / "Media" / "robot~18.wav",
+             std::string(header, sizeof header - 1) + std::string(800, '\x30'));
+  const auto host = MakeAudioBackend(drives);
+  EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~18.wav alias sound"), 0);
+}
+
+const QString kSquare = QString::fromUtf16(u"\u25A0");
+
+using LineEditors = MainWindow;
+
+TEST_F(LineEditors, PreviewFollowsTypingOnlyWhileAutoPreviewIsCheckedAndTheOptionsColourIt) {
+  ShowAndFocus();
+  auto* check1 = Control<QCheckBox>("Check1");
+  const QString rows = kSquare + " a \n   \n%1\n\n\n\n\n";
+  // A click steps Check1 through cleared (0), greyed (2) and checked (1).
+  for (const auto& [state, on] :
+       {std::pair{Qt::Unchecked, false}, {Qt::PartiallyChecked, false}, {Qt::Checked, true}}) {
+    SetLines({kSquare + " a ", "   "});
+    check1->click();
+    ASSERT_EQ(check1->checkState(), state);
+    EXPECT_EQ(Control("Command5")->isEnabled(), !on) << state;
+    Editor(3)->setFocus();
+    QTest::keyClick(Editor(3), Qt::Key_Z);
+    EXPECT_EQ(PreviewText(), rows.arg(on ? "z" : "")) << state;
+  }
+
+  // Off: the stale preview is only recoloured, until Update Preview recomposes it.
+  check1->click();
+  SetLines({"stale"});
+  for (const auto& [option, colour] : {std::pair{"Option2", Qt::yellow}, {"Option1", Qt::white}}) {
+    QTest::mouseClick(Control(option), Qt::LeftButton);
+    EXPECT_EQ(Control("Text14")->palette().color(QPalette::Text), QColor(colour)) << option;
+  }
+  EXPECT_EQ(PreviewText(), rows.arg("z"));
+  Click("Command5");
+  EXPECT_EQ(PreviewText(), "stale\n\n\n\n\n\n\n");
+}
+
+TEST_F(LineEditors, UpAndDownMoveTheFocusBetweenNeighbouringEditorsOnly) {
+  ShowAndFocus();
+  for (int k = 1; k <= 8; ++k) {
+    Editor(k)->setText("abcdefgh");
+    Editor(k)->setCursorPosition(k - 1);
+  }
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> presses[] = {
+      {Qt::Key_Down, Qt::NoModifier, +1}, {Qt::Key_Up, Qt::NoModifier, -1},
+      {Qt::Key_Down, Qt::ShiftModifier, +1}, {Qt::Key_PageDown, Qt::NoModifier, 0}};
+  for (const auto& [key, modifiers, step] : presses) {
+    for (int k = 1; k <= 8; ++k) {
+      Editor(k)->setFocus();
+      QTest::keyClick(Editor(k), key, modifiers);
+      EXPECT_TRUE(Editor(std::clamp(k + step, 1, 8))->hasFocus()) << key << " " << modifiers << k;
+    }
+  }
+  for (int k = 1; k <= 8; ++k) {  // each editor keeps its caret, and nothing is selected
+    EXPECT_EQ(Editor(k)->cursorPosition(), k - 1) << "Text" << k;
+    EXPECT_FALSE(Editor(k)->hasSelectedText());
+  }
+}
+
+TEST_F(LineEditors, SpacingFixerRecomposesAtEachReplacementAndTheSaveCarriesTheMarks) {
+  const QStringList before = {
+      "abc", "", "0123456789abcdefghijklmnopqrstuvwxyz", "  art", "", " x", "q", "end"};
+  SetLines(before);
+  std::vector<QString> previews;
+  QObject::connect(Control<QPlainTextEdit>("Text14"), &QPlainTextEdit::textChanged,
+                   [this, &previews] { previews.push_back(PreviewText()); });
+
+  dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
+  Click("Command9");
+  // After the k-th replacement the preview already shows it above the lines still unchanged.
+  ASSERT_EQ(previews.size(), 8u);
+  QStringList marked;
+  BindLines fixed;
+  for (int k = 1; k <= 8; ++k) {
+    marked << kSquare + before[k - 1].mid(1);
+    fixed[k - 1] = "\x85" + before[k - 1].mid(1).toStdString();
+    EXPECT_EQ(previews[k - 1], (marked + before.mid(k)).join('\n')) << k;
+    EXPECT_EQ(Editor(k)->cursorPosition(), 1) << k;
+  }
+  dialogs.file_choices = {disk / "fixed.cfg"};
+  Click("Command4");
+  EXPECT_EQ(testing::ReadBytes(disk / "fixed.cfg"), testing::BindBytes(fixed, TextColour::White));
+}
+
+TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeCancels) {
+  QtUserDialogs dialogs(nullptr);
+  WhenModalOpens([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_EQ(box->windowTitle(), "WaRnInG!");
+    EXPECT_EQ(box->text(), "Line 1 has the \" character\nPlease");
+    QStringList buttons;
+    for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({"Cancel", "No", "Yes"}));
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  EXPECT_EQ(dialogs.ShowMessage("Line 1 has the \" character\r\nPlease", "WaRnInG!", 19),
+            Answer::Cancel);
+}
+
+using QtFileDialog = MainWindow;
+
+TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
+  Build(false, true);
+  WriteBytes(disk / "mybind", "old");
+  form->SetLine(1, "hello");
+  form->SetFileName(disk / "earlier.cfg");
+  bool asked = false;
+  WhenModalOpens([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "Config files (*.cfg)");
+    WhenModalOpens([&](QWidget* question) {
+      auto* box = qobject_cast<QMessageBox*>(question);
+      asked = box != nullptr;
+      asked ? box->button(QMessageBox::Yes)->click() : void(question->close());
+    });
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText("mybind");
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Click("Command4");
+
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(form->FileName(), disk / "mybind");
+  EXPECT_EQ(ReadBytes(disk / "mybind"),
+            BindBytes({"hello", "", "", "", "", "", "", ""}, TextColour::White));
+}
+
+}  // namespace
+}  // namespace vbe
