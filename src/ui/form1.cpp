@@ -14,6 +14,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
 #include <vector>
@@ -24,11 +27,11 @@
 #include "ui/artwork.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/key_chooser.h"
 #include "ui/line_navigator.h"
 #include "ui/qt_audio.h"
-#include "ui/form2.h"
-#include "ui/key_chooser.h"
 
 namespace vbe {
 namespace {
@@ -241,6 +244,9 @@ void Form1::BuildControls() {
   text15_ = findChild<QLineEdit*>("Text15");
   text15_->setCursorPosition(0);
   text14_ = findChild<QPlainTextEdit*>("Text14");
+  // Auto Preview edits the preview's rows in place; the read-only box keeps no undo history
+  // of those edits.
+  text14_->setUndoRedoEnabled(false);
 
   const std::pair<const char*, const char*> icons[] = {
       {"Command1", "new"}, {"Command3", "open"}, {"Command4", "save"}};
@@ -329,10 +335,9 @@ void Form1::WireLineEditors() {
   command5_ = findChild<QAbstractButton*>("Command5");
 
   // Auto Preview is on only when Check1 is checked, not when it is greyed.
-  for (QLineEdit* editor : line_editors_) {
-    connect(editor, &QLineEdit::textChanged, this, [this] {
-      if (check1_->checkState() == Qt::Checked) ComposePreview();
-    });
+  for (int k = 0; k < LineCount; ++k) {
+    connect(line_editors_[k], &QLineEdit::textChanged, this,
+            [this, number = k + 1] { FollowLineChange(number); });
   }
   new LineNavigator(line_editors_, this);
 
@@ -360,6 +365,38 @@ void Form1::ComposePreview() {
   if (option1_->isChecked()) SetPreviewColour(kPreviewWhite);
   if (option2_->isChecked()) SetPreviewColour(kPreviewYellow);
   text14_->setPlainText(MessageTextToQString(BuildPreviewText(Lines())));
+  preview_current_ = true;
+}
+
+// The preview box keeps one row (one block of its document) per line. While it shows the full
+// composition, a changed line replaces the text of its own row only: recomposing all eight
+// rows on every keystroke would lay the whole box out again. The colour needs no update, as
+// the options recolour the preview whenever they change.
+void Form1::FollowLineChange(int number) {
+  if (check1_->checkState() != Qt::Checked) {
+    preview_current_ = false;  // the preview stays as it was until it is recomposed
+    return;
+  }
+  const QString text = line_editors_[number - 1]->text();
+  const QTextBlock row = text14_->document()->findBlockByNumber(number - 1);
+  // A character that breaks a row would shift the rows below; a full recomposition places
+  // them right.
+  const bool one_row = std::none_of(text.begin(), text.end(), [](QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
+  });
+  if (!preview_current_ || !one_row || !row.isValid() ||
+      text14_->document()->blockCount() != LineCount) {
+    ComposePreview();
+    return;
+  }
+  if (row.text() == text) return;
+  // The row is selected by position and replaced inside an edit block: that way the cursor
+  // never lays the row out to find its own place, and the box lays it out once, to paint it.
+  QTextCursor cursor(row);
+  cursor.beginEditBlock();
+  cursor.setPosition(row.position() + row.length() - 1, QTextCursor::KeepAnchor);
+  cursor.insertText(text);
+  cursor.endEditBlock();
 }
 
 void Form1::ShowReadMe() {
