@@ -31,7 +31,8 @@ class NoDialogs : public vbe::UserDialogs {
   vbe::Answer ShowMessage(std::string_view, std::string_view, int) override {
     return vbe::Answer::Cancel;
   }
-  std::optional<std::string> ChooseFile(vbe::FileDialogMode, const std::string&) override {
+  std::optional<std::filesystem::path> ChooseFile(vbe::FileDialogMode,
+                                                  const std::filesystem::path&) override {
     return std::nullopt;
   }
 };
