@@ -201,7 +201,9 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
     // Built as a path, not as narrow text, so a name in any script survives on every host.
     fs::path name = ".";
     name += target.filename();
-    name += "." + std::to_string(random_names() % 1000000000) + ".tmp";
+    name += ".";
+    name += std::to_string(random_names() % 1000000000);
+    name += ".tmp";
     temporary = folder / name;
     errno = 0;
     raw = CreateExclusive(temporary);
