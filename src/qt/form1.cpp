@@ -14,6 +14,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
 #include <vector>
@@ -240,6 +243,9 @@ void Form1::BuildControls() {
   text15_ = &Child<QLineEdit>(*this, "Text15");
   text15_->setCursorPosition(0);
   text14_ = &Child<QPlainTextEdit>(*this, "Text14");
+  // Auto Preview edits the preview's rows in place; the read-only box keeps no undo history
+  // of those edits.
+  text14_->setUndoRedoEnabled(false);
 
   const std::pair<const char*, const char*> icons[] = {
       {"Command1", "new"}, {"Command3", "open"}, {"Command4", "save"}};
@@ -327,10 +333,9 @@ void Form1::WireLineEditors() {
   check1_ = &Child<QCheckBox>(*this, "Check1");
   command5_ = &Child<QAbstractButton>(*this, "Command5");
 
-  for (QLineEdit* editor : line_editors_) {
-    connect(editor, &QLineEdit::textChanged, this, [this] {
-      if (PreviewFollowsEdits(Check1Value())) ComposePreview();
-    });
+  for (int k = 0; k < LineCount; ++k) {
+    connect(line_editors_[k], &QLineEdit::textChanged, this,
+            [this, number = k + 1] { FollowLineChange(number); });
   }
   new LineNavigator(line_editors_, this);
 
@@ -366,6 +371,38 @@ void Form1::ComposePreview() {
   if (option1_->isChecked()) SetPreviewColour(ColourOf(PreviewWhite));
   if (option2_->isChecked()) SetPreviewColour(ColourOf(PreviewYellow));
   text14_->setPlainText(MessageTextToQString(BuildPreviewText(Lines())));
+  preview_current_ = true;
+}
+
+// The preview box keeps one row (one block of its document) per line. While it shows the full
+// composition, a changed line replaces the text of its own row only: recomposing all eight
+// rows on every keystroke would lay the whole box out again. The colour needs no update, as
+// the options recolour the preview whenever they change.
+void Form1::FollowLineChange(int number) {
+  if (!PreviewFollowsEdits(Check1Value())) {
+    preview_current_ = false;  // the preview stays as it was until it is recomposed
+    return;
+  }
+  const QString text = line_editors_[number - 1]->text();
+  const QTextBlock row = text14_->document()->findBlockByNumber(number - 1);
+  // A character that breaks a row would shift the rows below; a full recomposition places
+  // them right.
+  const bool one_row = std::none_of(text.begin(), text.end(), [](QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
+  });
+  if (!preview_current_ || !one_row || !row.isValid() ||
+      text14_->document()->blockCount() != LineCount) {
+    ComposePreview();
+    return;
+  }
+  if (row.text() == text) return;
+  // The row is selected by position and replaced inside an edit block: that way the cursor
+  // never lays the row out to find its own place, and the box lays it out once, to paint it.
+  QTextCursor cursor(row);
+  cursor.beginEditBlock();
+  cursor.setPosition(row.position() + row.length() - 1, QTextCursor::KeepAnchor);
+  cursor.insertText(text);
+  cursor.endEditBlock();
 }
 
 void Form1::ShowReadMe() {

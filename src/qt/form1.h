@@ -85,6 +85,8 @@ class Form1 : public QWidget, public BindDocument {
   void SetPreviewColour(const QColor& colour);
   // Check1 as the layout counts it: 0 cleared, 1 checked, 2 greyed.
   int Check1Value() const;
+  // Auto Preview's answer to a change in the editor of line `number`.
+  void FollowLineChange(int number);
 
   DriveTable drives_;
   QtUserDialogs common_dialog_;
@@ -102,6 +104,9 @@ class Form1 : public QWidget, public BindDocument {
   QCheckBox* check2_ = nullptr;
   QLineEdit* text15_ = nullptr;
   QPlainTextEdit* text14_ = nullptr;
+  // Whether Text14 shows exactly what ComposePreview would show now, so that a change to one
+  // line needs only that line's row replaced.
+  bool preview_current_ = false;
 
   QCheckBox* check1_ = nullptr;
   QAbstractButton* command5_ = nullptr;

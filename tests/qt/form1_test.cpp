@@ -1,6 +1,7 @@
 #include "qt/form1.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -8,9 +9,11 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <algorithm>
+#include <functional>
 #include <tuple>
 #include <vector>
 
+#include "core/preview.h"
 #include "support/editor_fixture.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
@@ -177,6 +180,106 @@ TEST_F(LineEditors, PreviewFollowsTypingOnlyWhileAutoPreviewIsCheckedAndTheOptio
   EXPECT_EQ(PreviewText(), rows.arg("z"));
   Click("Command5");
   EXPECT_EQ(PreviewText(), "stale\n\n\n\n\n\n\n");
+}
+
+// Auto Preview follows an edit by replacing the changed line's row only; whatever the edits,
+// the preview must end up exactly as a full recomposition would show it.
+TEST_F(LineEditors, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLines) {
+  ShowAndFocus();
+  auto focus = [this](int k) {
+    Editor(k)->setFocus();
+    return Editor(k);
+  };
+  auto type = [&](int k, const QString& text) { QTest::keyClicks(focus(k), text); };
+  auto press = [&](int k, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(focus(k), key, modifiers);
+  };
+  auto send = [&](int k, char16_t character) {
+    QTest::sendKeyEvent(QTest::Click, focus(k), Qt::Key_unknown, QString(QChar(character)), {});
+  };
+  auto paste = [&](int k, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    press(k, Qt::Key_V, Qt::ControlModifier);
+  };
+  auto click_check1 = [this] { Control<QCheckBox>("Check1")->click(); };
+
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool auto_preview;  // off: the preview keeps what it showed before the step
+  };
+  const Step steps[] = {
+      {"type into line 1", [&] { type(1, "hello"); }, true},
+      {"type into line 8", [&] { type(8, "bottom row"); }, true},
+      {"paste into line 3", [&] { paste(3, "pasted /\\_/\\"); }, true},
+      {"type into line 2", [&] { type(2, "two"); }, true},
+      {"paste over all of line 1",
+       [&] {
+         press(1, Qt::Key_A, Qt::ControlModifier);
+         paste(1, "replaced");
+       },
+       true},
+      {"Backspace in line 8", [&] { press(8, Qt::Key_Backspace); }, true},
+      {"Delete at the start of line 3",
+       [&] {
+         press(3, Qt::Key_Home);
+         press(3, Qt::Key_Delete);
+       },
+       true},
+      {"line 1 emptied",
+       [&] {
+         press(1, Qt::Key_A, Qt::ControlModifier);
+         press(1, Qt::Key_Backspace);
+       },
+       true},
+      {"a line of spaces in line 5", [&] { type(5, "     "); }, true},
+      {"the spacing mark typed into line 4", [&] { send(4, u'\u25A0'); }, true},
+      {"an ellipsis typed into line 4 becomes the mark", [&] { send(4, u'\u2026'); }, true},
+      {"Option2 selected, then line 6 typed",
+       [&] {
+         QTest::mouseClick(Control("Option2"), Qt::LeftButton);
+         type(6, "yellow");
+       },
+       true},
+      {"Auto Preview cleared", click_check1, false},
+      {"line 2 typed while cleared", [&] { type(2, " more"); }, false},
+      {"line 7 pasted while cleared", [&] { paste(7, "  late"); }, false},
+      {"Auto Preview greyed", click_check1, false},
+      {"line 5 emptied while greyed",
+       [&] {
+         press(5, Qt::Key_A, Qt::ControlModifier);
+         press(5, Qt::Key_Delete);
+       },
+       false},
+      {"Auto Preview checked again, then one key in line 8",
+       [&] {
+         click_check1();
+         type(8, "!");
+       },
+       true},
+      {"Option1 selected, then line 7 typed",
+       [&] {
+         QTest::mouseClick(Control("Option1"), Qt::LeftButton);
+         type(7, "z");
+       },
+       true},
+      {"Backspace in line 2", [&] { press(2, Qt::Key_Backspace); }, true},
+  };
+
+  auto* preview = Control<QPlainTextEdit>("Text14");
+  QString shown = PreviewText();
+  for (const Step& step : steps) {
+    step.act();
+    if (step.auto_preview) shown = MessageTextToQString(BuildPreviewText(form->Lines()));
+    EXPECT_EQ(PreviewText().toStdString(), shown.toStdString()) << step.what;
+    EXPECT_EQ(preview->palette().color(QPalette::Text),
+              form->Colour() == TextColour::White ? QColor(Qt::white) : QColor(Qt::yellow))
+        << step.what;
+  }
+  // The steps reached what they were meant to: an empty line, spaces, the marks, and the
+  // edits made while Auto Preview was off.
+  EXPECT_EQ(form->Lines(), (BindLines{"", "two mor", "asted /\\_/\\", "\x85\x85", "", "yellow",
+                                      "  latez", "bottom ro!"}));
 }
 
 TEST_F(LineEditors, UpAndDownMoveTheFocusBetweenNeighbouringEditorsOnly) {
