@@ -111,7 +111,9 @@ TEST_F(Autoexec, ReportsAFailureAndKeepsTheBindSaved) {
       {"c:\\no such folder", "a.cfg",
        "c:\\no such folder\\autoexec.cfg\r\n\r\nNo such file or directory."},
       {game, "a;quit.cfg", path + "\r\n\r\n" + unsafe},
+#ifndef _WIN32  // Windows refuses a double quote in a file name: such a bind is never saved
       {game, "say\"hi.cfg", path + "\r\n\r\n" + unsafe},
+#endif
   };
   for (const auto& [folder, name, text] : cases) {
     document.autoexec_folder = folder;
@@ -129,7 +131,7 @@ using Locator = EditorTest;
 
 TEST_F(Locator, ListsTheSubfoldersTheGameCanReachInNameOrderWithoutRegardToCase) {
   for (auto name : {"zeta", "Alpha", "beta", ".hidden", "Caf\xC3\xA9", "\xE3\x81\x82"}) {
-    fs::create_directories(disk / "Program Files" / name);
+    fs::create_directories(disk / "Program Files" / Utf8Path(name));
   }
   WriteBytes(disk / "Program Files" / "autoexec.cfg", "");
   // Left out: a name the code page cannot write, a hidden one, a file.
