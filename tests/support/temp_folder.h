@@ -34,10 +34,18 @@ class TempFolder {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
   }
   ~TempFolder() {
-    std::error_code ec;  // a test may have made the folder read-only
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
+    // A test may have made the folder or files in it read-only, and Windows removes no
+    // read-only file; links are left as they are, so nothing outside the folder changes.
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
+      std::error_code ignored;
+      if (!it->is_symlink(ignored)) {
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+      }
+    }
+    fs::remove_all(path_, ec);
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
