@@ -83,6 +83,37 @@ TEST_F(WinePrefix, MapsPathsBothWaysFindingNamesWithoutRegardToCaseAndKeepingMis
   EXPECT_EQ(table.ToWindowsPath(c / "\xE3\x81\x82.cfg"), std::nullopt) << "not in the code page";
 }
 
+// Drives given folder by folder, as on any host: Windows paths reach host files through them, and
+// host files are named through the drive that holds them most closely, in the code page.
+TEST(DriveTable, MapsPathsOfItsDrivesBothWaysThroughTheCodePage) {
+  TempFolder disk;
+  const fs::path c = fs::canonical(disk.path()), main = c / "Program Files" / "Vellmar" / "main";
+  fs::create_directories(main);
+  fs::create_directory(c / Utf8Path("Caf\xC3\xA9"));
+  DriveTable table;
+  table.SetDrive('C', disk.path());
+  table.SetDrive('y', c / "Program Files" / "Vellmar");
+
+  const std::pair<std::string, fs::path> hosts[] = {
+      {"c:\\Program Files\\Vellmar\\main", main},
+      {"C:/Program Files/Vellmar/main/autoexec.cfg", main / "autoexec.cfg"},
+      {"c:\\Caf\xE9\\x.cfg", c / Utf8Path("Caf\xC3\xA9") / "x.cfg"},
+      {"c:\\New Folder\\\xE9t\xE9.cfg", c / "New Folder" / Utf8Path("\xC3\xA9t\xC3\xA9.cfg")},
+      {"Y:\\main", main},
+  };
+  for (const auto& [windows, host] : hosts) EXPECT_EQ(table.ToHostPath(windows), host) << windows;
+  for (auto path : {"d:\\x.cfg", "x.cfg", ""}) EXPECT_FALSE(table.ToHostPath(path)) << path;
+
+  const std::pair<fs::path, std::optional<std::string>> names[] = {
+      {c / "Program Files" / "hello.cfg", "c:\\Program Files\\hello.cfg"},
+      {main / "autoexec.cfg", "y:\\main\\autoexec.cfg"},
+      {c / Utf8Path("Caf\xC3\xA9") / "x.cfg", "c:\\Caf\xE9\\x.cfg"},
+      {c, "c:\\"},
+      {c / Utf8Path("\xE3\x81\x82.cfg"), std::nullopt},  // not in the code page
+  };
+  for (const auto& [host, windows] : names) EXPECT_EQ(table.ToWindowsPath(host), windows);
+}
+
 #ifndef _WIN32  // only the cases below that Windows skips count entries
 std::size_t EntriesIn(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
