@@ -1,14 +1,15 @@
 # Two commands on a fresh Debian 12 machine: `make run` and `make test`.
 # More: `make bench` (speed and memory against their budgets), `make fuzz` (libFuzzer targets,
 # FUZZ_SECONDS each), `make asan` (the test suite under AddressSanitizer and UBSan),
-# `make check-windows` (the Windows-only code with MinGW-w64), `make package-check` (install
-# and validate the desktop files).
+# `make test-windows` (the standard-library parts and their suites cross-built with MinGW-w64 and
+# run under Wine, in build-windows/), `make package-check` (install and validate the desktop
+# files).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz asan check-windows package-check clean
+.PHONY: all deps configure build run test bench fuzz asan test-windows package-check clean
 
 all: build
 
@@ -48,8 +49,8 @@ asan:
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-check-windows:
-	@scripts/check-windows-build
+test-windows:
+	@JOBS=$(JOBS) scripts/test-windows
 
 package-check: build
 	@scripts/install-deps desktop-file-utils appstream
@@ -65,4 +66,4 @@ package-check: build
 	@echo "package-check: installed files are in place and valid"
 
 clean:
-	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-windows

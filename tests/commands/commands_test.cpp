@@ -23,25 +23,28 @@ std::vector<std::string> Cue(const std::string& wav) {
 
 using Operations = EditorTest;
 
-TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTheOldFile) {
+// The document of the worked example and the 352 bytes Save writes for it.
+std::string SetWorkedExample(MemoryBindDocument& document) {
   document.lines = {"one", "two", "three", "", "  five", "six  ", "", "eight"};
   document.colour = TextColour::Yellow;
   const auto sp = [](std::size_t n) { return std::string(n, ' '); };
   const std::string say = "say \"\r>", gap = sp(6), end = "\"\r\n";
-  const std::string example = say + "one" + sp(33) + gap + "two" + sp(33) + end +       //
-                              say + "three" + sp(31) + gap + sp(36) + end +             //
-                              say + "  five" + sp(30) + gap + "six  " + sp(31) + end +  //
-                              say + sp(36) + gap + "eight" + sp(31) + end;
+  return say + "one" + sp(33) + gap + "two" + sp(33) + end +       //
+         say + "three" + sp(31) + gap + sp(36) + end +             //
+         say + "  five" + sp(30) + gap + "six  " + sp(31) + end +  //
+         say + sp(36) + gap + "eight" + sp(31) + end;
+}
+
+TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTheOldFile) {
+  const std::string example = SetWorkedExample(document);
   ASSERT_EQ(example.size(), 352u);
   EXPECT_EQ(example.substr(0, 11), "\x73\x61\x79\x20\x22\x0D\x3E\x6F\x6E\x65\x20");
   EXPECT_EQ(example.substr(84, 12), "\x20\x22\x0D\x0A\x73\x61\x79\x20\x22\x0D\x3E\x74");
   WriteBytes(disk / "big.cfg", std::string(5000, '#'));
-  fs::permissions(disk / "big.cfg", fs::perms{0600});
-  fs::create_symlink("big.cfg", disk / "link.cfg");
   WriteBytes(disk / "locked.cfg", "old bind");
   fs::permissions(disk / "locked.cfg", fs::perms::owner_read);
   document.file_name = disk / "before.cfg";
-  dialogs.file_choices = {std::nullopt, disk / "link.cfg", disk / "greet", disk / "locked.cfg",
+  dialogs.file_choices = {std::nullopt, disk / "big.cfg", disk / "greet", disk / "locked.cfg",
                           disk / "no such folder" / "x.cfg"};
   std::vector<std::vector<std::string>> cues;  // what played before each dialog
   dialogs.on_file_dialog = [&] { cues.push_back(std::exchange(audio.commands, {})); };
@@ -50,18 +53,38 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
   for (int attempt = 0; attempt < 5; ++attempt) SaveBind(editor);
 
   EXPECT_EQ(cues, std::vector(5, Cue("robot~18")));
-  EXPECT_EQ(ReadBytes(disk / "big.cfg"), example) << "5000 bytes before, saved through a link";
-  EXPECT_TRUE(fs::is_symlink(disk / "link.cfg"));
-  EXPECT_EQ(fs::status(disk / "big.cfg").permissions(), fs::perms{0600});
+  EXPECT_EQ(ReadBytes(disk / "big.cfg"), example) << "5000 bytes before";
   EXPECT_EQ(ReadBytes(disk / "greet"), example) << "no extension added";
   EXPECT_EQ(dialogs.file_requests[1].started_from, disk / "before.cfg") << "kept when cancelled";
-  const std::string error = "The bind could not be saved to " + disk.path().string() + "/";
+  const std::string error = "The bind could not be saved to ";
   EXPECT_EQ(dialogs.boxes,
-            (Boxes{{error + "locked.cfg\r\n\r\nThe file is read-only.", "Save Error", 16},
-                   {error + "no such folder/x.cfg\r\n\r\nNo such file or directory.",
+            (Boxes{{error + PathToUtf8(disk / "locked.cfg") + "\r\n\r\nThe file is read-only.",
+                    "Save Error", 16},
+                   {error + PathToUtf8(disk / "no such folder" / "x.cfg") +
+                        "\r\n\r\nNo such file or directory.",
                     "Save Error", 16}}));
   EXPECT_EQ(ReadBytes(disk / "locked.cfg"), "old bind");
-  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 4) << "no temporary file";
+  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 3) << "no temporary file";
+}
+
+TEST_F(Operations, SaveThroughALinkReplacesTheFileItNamesAndKeepsItsPermissions) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the C++ library of MinGW cannot make symbolic links, and Windows keeps no "
+                  "permission bits beyond read-only";
+#endif
+  const std::string example = SetWorkedExample(document);
+  WriteBytes(disk / "big.cfg", std::string(5000, '#'));
+  fs::permissions(disk / "big.cfg", fs::perms{0600});
+  fs::create_symlink("big.cfg", disk / "link.cfg");
+  dialogs.file_choices = {disk / "link.cfg"};
+
+  SaveBind(editor);
+
+  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_EQ(ReadBytes(disk / "big.cfg"), example);
+  EXPECT_TRUE(fs::is_symlink(disk / "link.cfg"));
+  EXPECT_EQ(fs::status(disk / "big.cfg").permissions(), fs::perms{0600});
+  EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 2) << "no temporary file";
 }
 
 TEST_F(Operations, SaveChecksTheKeyThenTheFirstLineWithADoubleQuoteBeforeAnythingElse) {
@@ -121,9 +144,9 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
 
 // A bind lives in any file the host can name, also where the game could never reach it.
 TEST_F(Operations, SaveAndOpenWorkOnFilesTheGameCouldNotName) {
-  const fs::path folder = disk / "\xC5\x82ukasz";  // a home folder outside the code page
+  const fs::path folder = disk / Utf8Path("\xC5\x82ukasz");  // a home folder outside the code page
   fs::create_directory(folder);
-  const fs::path file = folder / "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg";
+  const fs::path file = folder / Utf8Path("\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg");
   document.lines = {"\x85hello", "", "", "", "", "", "", "bye"};
   dialogs.file_choices = {file, file};
   SaveBind(editor);
@@ -240,6 +263,11 @@ class AutoexecFailures : public Autoexec, public ::testing::WithParamInterface<A
 
 TEST_P(AutoexecFailures, AreReportedAndKeepTheBindSaved) {
   const AutoexecFailure& c = GetParam();
+#ifdef _WIN32
+  if (PathToUtf8(c.bind).find('"') != std::string::npos) {
+    GTEST_SKIP() << "Windows refuses a double quote in a file name: such a bind is never saved";
+  }
+#endif
   TempFolder outside;  // a folder on no drive of the game
   const fs::path bind = c.bind.begin()->string() == "outside"
                             ? outside.path() / c.bind.filename()
@@ -275,10 +303,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "No such file or directory. The file is unchanged."},
         AutoexecFailure{"Semicolon", kGame, "a;quit.cfg", kUnsafe},
         AutoexecFailure{"DoubleQuote", kGame, "say\"hi.cfg", kUnsafe},
-        AutoexecFailure{"NameOutsideTheCodePage", kGame, "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg",
+        AutoexecFailure{"NameOutsideTheCodePage", kGame, Utf8Path("\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg"),
                         "The bind file's name \xC5\x81\xC3\xB3\x64\xC5\xBA.cfg holds letters the "
                         "game cannot write. Save the bind under a name of plain letters."},
-        AutoexecFailure{"FolderOutsideTheCodePage", kGame, fs::path("\xC5\x82ukasz") / "a.cfg",
+        AutoexecFailure{"FolderOutsideTheCodePage", kGame, Utf8Path("\xC5\x82ukasz") / "a.cfg",
                         kUnreachable},
         AutoexecFailure{"FolderOnNoDrive", kGame, fs::path("outside") / "a.cfg", kUnreachable}),
     [](const auto& info) { return std::string(info.param.name); });

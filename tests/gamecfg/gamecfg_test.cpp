@@ -28,7 +28,7 @@ using Locator = EditorTest;
 
 TEST_F(Locator, ListsTheSubfoldersTheGameCanReachInNameOrderWithoutRegardToCase) {
   for (auto name : {"zeta", "Alpha", "beta", ".hidden", "Caf\xC3\xA9", "\xE3\x81\x82"}) {
-    fs::create_directories(disk / "Program Files" / name);
+    fs::create_directories(disk / "Program Files" / Utf8Path(name));
   }
   WriteBytes(disk / "Program Files" / "autoexec.cfg", "");
   // Left out: a name the code page cannot write, a hidden one, a file.

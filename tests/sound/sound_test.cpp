@@ -34,5 +34,24 @@ TEST_F(Interpreter, PlaysTheCueFileThatIsThereAndAnswersErrorsOtherwise) {
 }
 
 
+// Windows has its own command interface, winmm, loaded on the first command; it answers what the
+// interpreter answers elsewhere for a missing file and for a closed alias. Other hosts have none.
+TEST(HostAudioCommands, AreWinmmOnWindowsAndAnswerItsErrorCodes) {
+  const std::unique_ptr<AudioCommands> host = MakeHostAudioCommands();
+#ifdef _WIN32
+  ASSERT_NE(host, nullptr);
+  const std::pair<std::string, int> cases[] = {
+      {"close sound", AudioError::NotOpen},
+      {"open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound", AudioError::FileNotFound},
+      {"close sound", AudioError::NotOpen},
+  };
+  for (const auto& [command, answer] : cases) {
+    EXPECT_EQ(host->SendCommand(command), answer) << command;
+  }
+#else
+  EXPECT_EQ(host, nullptr);
+#endif
+}
+
 }  // namespace
 }  // namespace vbe::testing
