@@ -124,7 +124,11 @@ std::size_t EntriesIn(const fs::path& folder) {
 // appended to and read under their own names, and leave no temporary file.
 TEST(FileNames, BeyondAsciiKeepTheirNamesThroughEveryFileOperation) {
   TempFolder dir;
-  const std::string names[] = {"Caf\xC3\xA9.cfg", "\xE3\x81\x82 \xF0\x9F\x98\x80.cfg"};
+  // Names outside the Windows system code page as much as outside the game's: Café, €uro,
+  // Łódź, 中文, and a character beyond the 16-bit plane.
+  const std::string names[] = {"Caf\xC3\xA9.cfg", "\xE2\x82\xACuro.cfg",
+                               "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg", "\xE4\xB8\xAD\xE6\x96\x87.cfg",
+                               "\xE3\x81\x82 \xF0\x9F\x98\x80.cfg"};
   for (const std::string& name : names) {
     const fs::path file = dir / name;
     EXPECT_TRUE(ReplaceFileAtomically(file, "new")) << name;
@@ -140,7 +144,9 @@ TEST(FileNames, BeyondAsciiKeepTheirNamesThroughEveryFileOperation) {
     found.emplace_back(u8.begin(), u8.end());
   }
   std::sort(found.begin(), found.end());
-  EXPECT_EQ(found, (std::vector<std::string>(std::begin(names), std::end(names))));
+  std::vector<std::string> expected(std::begin(names), std::end(names));
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(found, expected);
 }
 
 // Only plain files are read or written. A pipe needs no rights to make; a device node of the
