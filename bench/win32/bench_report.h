@@ -28,7 +28,9 @@ inline void SayLine(const char* line) {
   FlushFileBuffers(out);
 }
 
-inline bool FirstFrameAsked() { return GetEnvironmentVariableW(L"VBE_REPORT_FIRST_FRAME", nullptr, 0) > 0; }
+inline bool FirstFrameAsked() {
+  return GetEnvironmentVariableW(L"VBE_REPORT_FIRST_FRAME", nullptr, 0) > 0;
+}
 
 // Called at the end of the main window's WM_PAINT, after EndPaint.
 inline void FirstFrameDone() {
@@ -68,7 +70,9 @@ inline void RunKeystrokes(HWND window, HWND editor, int keystrokes) {
   }
   std::sort(micros.begin(), micros.end());
   const std::size_t n = micros.size();
-  const double median = n == 0 ? 0 : n % 2 ? micros[n / 2] : (micros[n / 2 - 1] + micros[n / 2]) / 2;
+  const double median = n == 0  ? 0
+                        : n % 2 ? micros[n / 2]
+                                : (micros[n / 2 - 1] + micros[n / 2]) / 2;
   char line[64];
   std::snprintf(line, sizeof line, "keystroke-median-us %.2f", median);
   SayLine(line);
@@ -76,8 +80,8 @@ inline void RunKeystrokes(HWND window, HWND editor, int keystrokes) {
 }
 
 // A window whose client area is `width` by `height` pixels at the window's DPI.
-inline HWND CreateSizedWindow(const wchar_t* class_name, const wchar_t* title, int width, int height,
-                              HINSTANCE instance) {
+inline HWND CreateSizedWindow(const wchar_t* class_name, const wchar_t* title, int width,
+                              int height, HINSTANCE instance) {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT frame{0, 0, width, height};
   AdjustWindowRectEx(&frame, style, FALSE, 0);

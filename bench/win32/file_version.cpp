@@ -41,14 +41,15 @@ int wmain(int argc, wchar_t** argv) {
                 unsigned{LOWORD(fixed->dwFileVersionMS)}, unsigned{HIWORD(fixed->dwFileVersionLS)},
                 unsigned{LOWORD(fixed->dwFileVersionLS)});
   }
-  const wchar_t* names[] = {L"CompanyName",    L"FileDescription",  L"FileVersion",
-                            L"InternalName",   L"LegalCopyright",   L"OriginalFilename",
-                            L"ProductName",    L"ProductVersion"};
+  const wchar_t* names[] = {L"CompanyName",  L"FileDescription", L"FileVersion",
+                            L"InternalName", L"LegalCopyright",  L"OriginalFilename",
+                            L"ProductName",  L"ProductVersion"};
   for (const wchar_t* name : names) {
     const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
     wchar_t* value = nullptr;
     UINT length = 0;
-    if (VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) && value) {
+    if (VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) &&
+        value) {
       PrintUtf8(name, value);
     }
   }

@@ -41,8 +41,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = L"VbeMinimalWindow";
   if (!RegisterClassExW(&window_class)) return 1;
-  HWND window = vbe::bench::CreateSizedWindow(L"VbeMinimalWindow", L"Vellmar Bind Editor", 696,
-                                              447, instance);
+  HWND window = vbe::bench::CreateSizedWindow(L"VbeMinimalWindow", L"Vellmar Bind Editor", 696, 447,
+                                              instance);
   if (!window) return 1;
   ShowWindow(window, show);
   UpdateWindow(window);

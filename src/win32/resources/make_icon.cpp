@@ -180,7 +180,8 @@ int main(int argc, char** argv) {
   const std::string temporary = output + ".tmp";
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    out.write(reinterpret_cast<const char*>(file.data()),
+              static_cast<std::streamsize>(file.size()));
     out.flush();
     if (!out) {
       std::fprintf(stderr, "%s: cannot write %s\n", argv[0], temporary.c_str());
