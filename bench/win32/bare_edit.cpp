@@ -16,7 +16,7 @@ LRESULT CALLBACK BareEditWindowProc(HWND window, UINT message, WPARAM wparam, LP
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
       EndPaint(window, &paint);
-      vbe::bench::FirstFrameDone();
+      vbe::bench::FirstFrameDone(window);
       return 0;
     }
     case WM_DESTROY:

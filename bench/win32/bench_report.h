@@ -2,8 +2,9 @@
 
 // How the Windows benchmark programs report to the runner on the build machine, header-only so
 // that each yardstick carries nothing but itself:
-// - VBE_REPORT_FIRST_FRAME set: once the first WM_PAINT of the main window is done, the line
-//   "first-frame" goes to standard output and the process ends with exit code 0.
+// - VBE_REPORT_FIRST_FRAME set: once the first WM_PAINT of the main window is done (EndPaint
+//   returned) and its child controls have painted too, the line "first-frame" goes to standard
+//   output and the process ends with exit code 0.
 // - VBE_KEYSTROKE_BENCH=N: after the window is shown, N keystrokes go to the line editor (a
 //   letter, then Backspace, alternately); each is timed from before SendMessageW(WM_CHAR) until
 //   RedrawWindow has painted every window that changed; the line "keystroke-median-us M" (M the
@@ -32,11 +33,13 @@ inline bool FirstFrameAsked() {
   return GetEnvironmentVariableW(L"VBE_REPORT_FIRST_FRAME", nullptr, 0) > 0;
 }
 
-// Called at the end of the main window's WM_PAINT, after EndPaint.
-inline void FirstFrameDone() {
+// Called at the end of the main window's WM_PAINT, after EndPaint. The children paint after
+// their parent, so they are painted here before the frame counts as shown.
+inline void FirstFrameDone(HWND window) {
   static bool reported = false;
   if (reported || !FirstFrameAsked()) return;
   reported = true;
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   GdiFlush();
   SayLine("first-frame");
   ExitProcess(0);

@@ -18,7 +18,7 @@ LRESULT CALLBACK MinimalWindowProc(HWND window, UINT message, WPARAM wparam, LPA
       SetBkMode(dc, TRANSPARENT);
       DrawTextW(dc, L"Vellmar Bind Editor", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
       EndPaint(window, &paint);
-      vbe::bench::FirstFrameDone();
+      vbe::bench::FirstFrameDone(window);
       return 0;
     }
     case WM_DESTROY:
