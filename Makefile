@@ -66,4 +66,15 @@ package-check: build
 	@echo "package-check: installed files are in place and valid"
 
 clean:
-	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-windows
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-windows build-windows-bench
+
+# Windows packages (portable zip and NSIS installer) in build-windows/, from WINDOWS_EXE.
+WINDOWS_EXE ?= build-windows/bin/vellmar-bind-editor.exe
+.PHONY: windows-package check-windows-package
+windows-package:
+	@scripts/install-deps binutils-mingw-w64-x86-64 nsis zip
+	@packaging/windows/make-package $(WINDOWS_EXE) build-windows
+
+# Installs and uninstalls the Windows packages silently under Wine and checks what each leaves.
+check-windows-package: windows-package
+	@scripts/check-windows-package $(WINDOWS_EXE)
