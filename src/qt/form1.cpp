@@ -261,8 +261,18 @@ void Form1::LoadMainWindow() {
 }
 
 void Form1::OnClick(const char* button, std::function<void()> action) {
+  // An exception must never reach Qt's event loop, which would end the program and lose the
+  // bind: the command stops and says so, and the lines stay as they are.
   connect(&Child<QAbstractButton>(*this, button), &QAbstractButton::clicked, this,
-          [action = std::move(action)] { action(); });
+          [this, action = std::move(action)] {
+            try {
+              action();
+            } catch (const std::exception& error) {
+              std::string text = "The command stopped: ";
+              text += error.what();
+              editor_.dialogs.ShowMessage(text, "Error", MessageStyle::Stop + MessageStyle::OkOnly);
+            }
+          });
 }
 
 void Form1::WireCommands() {
