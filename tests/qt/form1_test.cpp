@@ -119,6 +119,17 @@ TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndNewEmptiesTheLinesOn
   EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
 }
 
+// Whatever goes wrong inside a command, the window stays and says so.
+TEST_F(MainWindow, ACommandThatThrowsIsStoppedWithAMessageAndTheLinesStay) {
+  form->SetLine(1, "keep me");
+  dialogs.on_file_dialog = [] { throw std::runtime_error("the disk went away"); };
+  Click("Command4");
+  EXPECT_EQ(dialogs.boxes,
+            testing::Boxes({{"The command stopped: the disk went away", "Error", 16}}));
+  EXPECT_EQ(form->Line(1), "keep me");
+  EXPECT_EQ(program_ends, 0);
+}
+
 TEST_F(MainWindow, TheHiddenStopButtonAndExitSendTheirCuesAndExitEndsTheProgramOnce) {
   Click("Command2");
   EXPECT_EQ(audio.commands, (std::vector<std::string>{"stop sound", "close sound"}));
