@@ -34,8 +34,10 @@ TEST_F(Interpreter, PlaysTheCueFileThatIsThereAndAnswersErrorsOtherwise) {
 }
 
 
-// Windows has its own command interface, winmm, loaded on the first command; it answers what the
-// interpreter answers elsewhere for a missing file and for a closed alias. Other hosts have none.
+// Windows has its own command interface, winmm, loaded on the first command from the system
+// folder only (a winmm.dll planted beside the program answers 4242 and is never loaded); it
+// answers what the interpreter answers elsewhere for a missing file and for a closed alias.
+// Other hosts have none.
 TEST(HostAudioCommands, AreWinmmOnWindowsAndAnswerItsErrorCodes) {
   const std::unique_ptr<AudioCommands> host = MakeHostAudioCommands();
 #ifdef _WIN32
