@@ -11,5 +11,6 @@ int main(int argc, char** argv) {
                      .end_program = {}, .audio = nullptr});
   vbe::ReportFirstFrameIfAsked(window);
   window.show();
+  window.OpenFromCommandLine(QApplication::arguments());
   return app.exec();
 }
