@@ -29,11 +29,11 @@
 #include "ui/artwork.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
+#include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/key_chooser.h"
 #include "ui/line_navigator.h"
 #include "ui/qt_audio.h"
-#include "ui/form2.h"
-#include "ui/key_chooser.h"
 
 namespace vbe {
 namespace {

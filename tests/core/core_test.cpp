@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <functional>
@@ -202,7 +201,7 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
 struct NamedFileCase {
   const char* name;
   std::function<void(const fs::path& file)> make;  // creates what `file` names
-  std::optional<BindLines> lines;                   // nothing: the lines stay as they were
+  std::optional<BindLines> lines;                  // nothing: the lines stay as they were
   TextColour colour;
   const char* reason;  // empty: no box
   friend void PrintTo(const NamedFileCase& c, std::ostream* out) { *out << c.name; }
@@ -234,32 +233,33 @@ TEST_P(OpenNamedFile, ReadsItAsOpenDoesWithoutCueOrDialogAndSaysWhyItCannot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OpenNamedFile,
-    ::testing::Values(
-        NamedFileCase{"FullLengthYellow",
-                      [](const fs::path& f) {
-                        WriteBytes(f, BindBytes(kSaved, TextColour::Yellow) + "bind x\r\n");
-                      },
-                      kSaved, TextColour::Yellow, ""},
-        NamedFileCase{"ShortKeepsTheColour",
-                      [](const fs::path& f) {
-                        WriteBytes(f, BindBytes(kSaved, TextColour::Yellow).substr(0, 351));
-                      },
-                      kSaved, TextColour::White, ""},
-        NamedFileCase{"Empty", [](const fs::path& f) { WriteBytes(f, ""); }, BindLines{},
-                      TextColour::White, ""},
-        NamedFileCase{"Missing", [](const fs::path&) {}, std::nullopt, TextColour::White,
-                      "No such file or directory."},
-        NamedFileCase{"Folder", [](const fs::path& f) { fs::create_directory(f); },
-                      std::nullopt, TextColour::White, "Is a directory."},
-        NamedFileCase{"TooLong",
-                      [](const fs::path& f) {
-                        WriteBytes(f, BindBytes(kSaved, TextColour::Yellow) +
-                                          std::string(MaxOpenFileLength - 351, ' '));
-                      },
-                      std::nullopt, TextColour::White, "The file is too long."},
-        NamedFileCase{"NotAPlainFile",
-                      [](const fs::path& f) { fs::create_symlink("/dev/null", f); },
-                      std::nullopt, TextColour::White, "It is not a plain file."}),
+    ::testing::Values(NamedFileCase{"FullLengthYellow",
+                                    [](const fs::path& f) {
+                                      WriteBytes(
+                                          f, BindBytes(kSaved, TextColour::Yellow) + "bind x\r\n");
+                                    },
+                                    kSaved, TextColour::Yellow, ""},
+                      NamedFileCase{"ShortKeepsTheColour",
+                                    [](const fs::path& f) {
+                                      WriteBytes(
+                                          f, BindBytes(kSaved, TextColour::Yellow).substr(0, 351));
+                                    },
+                                    kSaved, TextColour::White, ""},
+                      NamedFileCase{"Empty", [](const fs::path& f) { WriteBytes(f, ""); },
+                                    BindLines{}, TextColour::White, ""},
+                      NamedFileCase{"Missing", [](const fs::path&) {}, std::nullopt,
+                                    TextColour::White, "No such file or directory."},
+                      NamedFileCase{"Folder", [](const fs::path& f) { fs::create_directory(f); },
+                                    std::nullopt, TextColour::White, "Is a directory."},
+                      NamedFileCase{"TooLong",
+                                    [](const fs::path& f) {
+                                      WriteBytes(f, BindBytes(kSaved, TextColour::Yellow) +
+                                                        std::string(MaxOpenFileLength - 351, ' '));
+                                    },
+                                    std::nullopt, TextColour::White, "The file is too long."},
+                      NamedFileCase{"NotAPlainFile",
+                                    [](const fs::path& f) { fs::create_symlink("/dev/null", f); },
+                                    std::nullopt, TextColour::White, "It is not a plain file."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Root reads every file, so the reading runs in a child process that has given up root.

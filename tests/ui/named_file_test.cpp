@@ -23,7 +23,9 @@ using testing::WriteBytes;
 
 const BindLines kArt = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
 
-QString Native(const fs::path& path) { return HostPathToQString(path); }
+QString Native(const fs::path& path) {
+  return HostPathToQString(path);
+}
 
 // Every modal window that opens while it lives: what it was, and whether the main window was
 // already on the screen under it. Each is answered with its default button.
@@ -48,8 +50,8 @@ class ModalWatch {
         return;
       }
       QWidget* parent = box->parentWidget();
-      seen.push_back({box->icon(), box->windowTitle(), box->text(), parent,
-                      parent && parent->isVisible()});
+      seen.push_back(
+          {box->icon(), box->windowTitle(), box->text(), parent, parent && parent->isVisible()});
       box->defaultButton() ? box->defaultButton()->click() : void(box->close());
     });
     timer_.start(5);
@@ -116,8 +118,8 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) 
   const ModalWatch::Seen& box = modals.seen[0];
   EXPECT_EQ(box.icon, QMessageBox::Critical);
   EXPECT_EQ(box.title, "Open Error");
-  EXPECT_EQ(box.text, "The bind could not be opened from " + Native(file) +
-                          "\n\nNo such file or directory.");
+  EXPECT_EQ(box.text,
+            "The bind could not be opened from " + Native(file) + "\n\nNo such file or directory.");
   EXPECT_EQ(box.parent, form.get());
   EXPECT_TRUE(box.parent_visible);
   EXPECT_EQ(form->Line(1), "before");
@@ -168,14 +170,15 @@ TEST_P(Drop, OneLocalFileOpensWithoutCueOrDialogAndAnythingElseIsRefused) {
   EXPECT_TRUE(audio.commands.empty()) << "no cue";
   EXPECT_TRUE(dialogs.file_requests.empty()) << "no dialog";
   const std::string text = *c.box_text ? "The bind could not be opened from " +
-                                             (disk / "gone.cfg").string() + "\r\n\r\n" +
-                                             c.box_text
+                                             (disk / "gone.cfg").string() + "\r\n\r\n" + c.box_text
                                        : "";
   const Boxes expected = *c.box_text ? Boxes{{text, "Open Error", 16}} : Boxes{};
   EXPECT_EQ(dialogs.boxes, expected);
 }
 
-void Urls(QMimeData& data, const QList<QUrl>& urls) { data.setUrls(urls); }
+void Urls(QMimeData& data, const QList<QUrl>& urls) {
+  data.setUrls(urls);
+}
 QUrl FileUrl(const testing::TempFolder& disk, const char* name) {
   return QUrl::fromLocalFile(Native(disk / name));
 }
@@ -207,9 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "Text2", false, false, ""},
         DropCase{"AWebAddress",
-                 [](QMimeData& d, const auto&) {
-                   Urls(d, {QUrl("https://example.org/art.cfg")});
-                 },
+                 [](QMimeData& d, const auto&) { Urls(d, {QUrl("https://example.org/art.cfg")}); },
                  nullptr, false, false, ""},
         DropCase{"PlainText", [](QMimeData& d, const auto&) { d.setText("art.cfg"); }, nullptr,
                  false, false, ""}),
