@@ -3,12 +3,13 @@
 # FUZZ_SECONDS each), `make asan` (the test suite under AddressSanitizer and UBSan),
 # `make check-windows` (the Windows-only code with MinGW-w64), `make package-check` (install
 # and validate the desktop files).
+# `make package`: the Debian package build/vellmar-bind-editor_VERSION_ARCH.deb (CPack).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz asan check-windows package-check clean
+.PHONY: all deps configure build run test bench fuzz asan check-windows package-check package clean
 
 all: build
 
@@ -63,6 +64,10 @@ package-check: build
 	@test -x $(BUILD_DIR)/package-root/bin/vellmar-bind-editor
 	@test -f $(BUILD_DIR)/package-root/lib/vellmar-bind-editor/vbe_audio.so
 	@echo "package-check: installed files are in place and valid"
+
+package: build
+	@scripts/install-deps dpkg-dev
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan
