@@ -4,12 +4,13 @@
 # `make test-windows` (the standard-library parts and their suites cross-built with MinGW-w64 and
 # run under Wine, in build-windows/), `make package-check` (install and validate the desktop
 # files).
+# `make package`: the Debian package build/vellmar-bind-editor_VERSION_ARCH.deb (CPack).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz asan test-windows package-check clean
+.PHONY: all deps configure build run test bench fuzz asan test-windows package-check package clean
 
 all: build
 
@@ -64,6 +65,10 @@ package-check: build
 	@test -x $(BUILD_DIR)/package-root/bin/vellmar-bind-editor
 	@test -f $(BUILD_DIR)/package-root/lib/vellmar-bind-editor/vbe_audio.so
 	@echo "package-check: installed files are in place and valid"
+
+package: build
+	@scripts/install-deps dpkg-dev
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-windows build-windows-bench

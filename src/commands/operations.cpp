@@ -55,16 +55,33 @@ void OpenBind(EditorServices& editor) {
   // Cancel ends the command even when the dialog still holds an earlier file's name.
   const auto chosen = editor.dialogs.ChooseFile(FileDialogMode::Open, document.FileName());
   if (!chosen) return;
-  document.SetFileName(*chosen);
 
-  const ReadResult read = ReadWholeFile(*chosen, MaxOpenFileLength);
-  if (!read.status) return;
+  // Open ends silently once its cue has started, whatever went wrong.
+  ReadBindFile(document, *chosen);
+}
+
+IoResult ReadBindFile(BindDocument& document, const std::filesystem::path& file) {
+  document.SetFileName(file);
+  const ReadResult read = ReadWholeFile(file, MaxOpenFileLength);
+  if (!read.status) return read.status;
 
   // An empty file is read like any short one: eight empty lines, the colour left alone.
   for (int k = 1; k <= LineCount; ++k) document.SetLine(k, "");
   const ParsedBind parsed = ParseBindText(read.bytes, read.bytes.size());
   for (int k = 1; k <= LineCount; ++k) document.SetLine(k, parsed.lines[k - 1]);
   if (parsed.colour) document.SetColour(*parsed.colour);
+  return {};
+}
+
+void OpenBindFile(EditorServices& editor, const std::filesystem::path& file) {
+  const IoResult read = ReadBindFile(editor.document, file);
+  if (read) return;
+  std::string text = "The bind could not be opened from ";
+  text += PathToUtf8(file);
+  text += LineBreak;
+  text += LineBreak;
+  text += read.reason;
+  editor.dialogs.ShowMessage(text, "Open Error", MessageStyle::Stop + MessageStyle::OkOnly);
 }
 
 }  // namespace vbe

@@ -9,6 +9,7 @@
 #include "commands/user_dialogs.h"
 #include "core/bind_document.h"
 #include "platform/drive_table.h"
+#include "platform/file_io.h"
 #include "sound/audio_commands.h"
 
 namespace vbe {
@@ -32,6 +33,17 @@ void SaveBind(EditorServices& editor);
 // colour, for a full-length file). Any failure before the lines change leaves everything as it
 // was, silently.
 void OpenBind(EditorServices& editor);
+
+// Reads a bind file into the document, the one way every open reads one: the file becomes the
+// document's file name, so the next save dialog starts from it; then the eight lines are emptied
+// and taken from the file, and the colour too when the file has the full length. A file that
+// cannot be read (missing, a folder, too long, unreadable) leaves the lines and the colour as
+// they were and says why.
+IoResult ReadBindFile(BindDocument& document, const std::filesystem::path& file);
+
+// Opens a bind file the user named outside the open dialog (on the command line, or dropped on
+// the main window): no cue, no dialog. A file that cannot be read is reported in one box.
+void OpenBindFile(EditorServices& editor, const std::filesystem::path& file);
 
 // The longest file Open reads.
 inline constexpr std::size_t MaxOpenFileLength = 32767;

@@ -57,4 +57,15 @@ QValidator::State LineCharacterFilter::validate(QString& input, int& position) c
   return Acceptable;
 }
 
+QString HostPathToQString(const std::filesystem::path& path) {
+  const std::u8string u8 = path.u8string();
+  return QString::fromUtf8(reinterpret_cast<const char*>(u8.data()),
+                           static_cast<qsizetype>(u8.size()));
+}
+
+std::filesystem::path QStringToHostPath(const QString& path) {
+  const QByteArray utf8 = path.toUtf8();
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 }  // namespace vbe

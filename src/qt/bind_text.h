@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QValidator>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ std::string QStringToBindTextLossy(const QString& text);
 
 // A message text for a Qt widget: CR LF rows become line breaks.
 QString MessageTextToQString(std::string_view bytes);
+
+// A host file name as Qt shows it, and back.
+QString HostPathToQString(const std::filesystem::path& path);
+std::filesystem::path QStringToHostPath(const QString& path);
 
 // Keeps out of a line editor whatever the code page cannot carry, and the control characters
 // that would break a say command; an ellipsis turns into the black square it is saved as.

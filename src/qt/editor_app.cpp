@@ -14,6 +14,7 @@ int RunEditor(int& argc, char** argv, const std::function<void(QWidget&)>& befor
                 .audio = nullptr});
   if (before_show) before_show(window);
   window.show();
+  window.OpenFromCommandLine(QApplication::arguments());
   return app.exec();
 }
 

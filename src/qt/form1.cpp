@@ -5,8 +5,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -18,7 +21,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QUrl>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/preview.h"
@@ -186,6 +191,14 @@ void FitCaption(QWidget* control, const QString& caption) {
   control->setFont(font);
 }
 
+// The one local file a drag carries; nothing when it carries anything else or more.
+std::optional<std::filesystem::path> DraggedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return std::nullopt;
+  const QList<QUrl> urls = data->urls();
+  if (urls.size() != 1 || !urls.first().isLocalFile()) return std::nullopt;
+  return QStringToHostPath(urls.first().toLocalFile());
+}
+
 }  // namespace
 
 Form1::Form1(Form1Host host, QWidget* parent)
@@ -208,6 +221,11 @@ Form1::Form1(Form1Host host, QWidget* parent)
   LoadMainWindow();
   WireCommands();
   WireLineEditors();
+
+  // A bind file dragged from the file manager opens wherever it is dropped; the controls
+  // that take dropped text would otherwise paste its file name into themselves.
+  setAcceptDrops(true);
+  for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -438,6 +456,54 @@ void Form1::paintEvent(QPaintEvent*) {
 void Form1::closeEvent(QCloseEvent* event) {
   ExitProgram();
   event->accept();
+}
+
+void Form1::OpenFromCommandLine(const QStringList& arguments) {
+  if (arguments.size() < 2) return;
+  std::error_code ec;
+  const std::filesystem::path named = QStringToHostPath(arguments[1]);
+  const std::filesystem::path file = std::filesystem::absolute(named, ec);
+  OpenBindFile(editor_, ec ? named : file);
+}
+
+bool Form1::HandleFileDrag(QEvent* event) {
+  const auto type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+    return false;
+  }
+  auto* drag = static_cast<QDropEvent*>(event);
+  if (!drag->mimeData() || !drag->mimeData()->hasUrls()) {
+    // Over the window itself nothing else is taken; a control keeps its own text drops.
+    return false;
+  }
+  const auto file = DraggedFile(drag->mimeData());
+  if (!file) {
+    drag->ignore();
+    return true;
+  }
+  drag->acceptProposedAction();
+  if (type == QEvent::Drop) {
+    // After the drop has finished, so that the file manager is not held by a message box.
+    QMetaObject::invokeMethod(
+        this, [this, file = *file] { OpenBindFile(editor_, file); }, Qt::QueuedConnection);
+  }
+  return true;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!HandleFileDrag(event)) event->ignore();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+  if (!HandleFileDrag(event)) event->ignore();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  if (!HandleFileDrag(event)) event->ignore();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  return HandleFileDrag(event) || QWidget::eventFilter(watched, event);
 }
 
 }  // namespace vbe

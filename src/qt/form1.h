@@ -15,6 +15,7 @@
 #include "qt/qt_dialogs.h"
 
 class QAbstractButton;
+class QMimeData;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -72,9 +73,18 @@ class Form1 : public QWidget, public BindDocument {
   // Opens the read-me window, or brings the open one to the front.
   void ShowReadMe();
 
+  // Opens the bind file the program was started with: the first argument after the program's
+  // name, once QApplication has taken its own options out. Call it once the window is shown,
+  // so that a box saying why the file cannot be read stands over the window.
+  void OpenFromCommandLine(const QStringList& arguments);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
@@ -87,6 +97,9 @@ class Form1 : public QWidget, public BindDocument {
   int Check1Value() const;
   // Auto Preview's answer to a change in the editor of line `number`.
   void FollowLineChange(int number);
+  // A drag or drop over the window or any of its controls; true when it carried URLs and was
+  // taken care of here.
+  bool HandleFileDrag(QEvent* event);
 
   DriveTable drives_;
   QtUserDialogs common_dialog_;

@@ -27,17 +27,6 @@ QString MessageToQString(std::string_view utf8) {
   return text;
 }
 
-QString FromHostPath(const std::filesystem::path& path) {
-  const std::u8string u8 = path.u8string();
-  return QString::fromUtf8(reinterpret_cast<const char*>(u8.data()),
-                           static_cast<qsizetype>(u8.size()));
-}
-
-std::filesystem::path ToHostPath(const QString& path) {
-  const QByteArray utf8 = path.toUtf8();
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 }  // namespace
 
 QtUserDialogs::QtUserDialogs(QWidget* parent) : parent_(parent) {}
@@ -100,11 +89,11 @@ std::optional<std::filesystem::path> QtUserDialogs::ChooseFile(
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
   if (!file_name.empty()) {
-    dialog.setDirectory(FromHostPath(file_name.parent_path()));
-    dialog.selectFile(FromHostPath(file_name.filename()));
+    dialog.setDirectory(HostPathToQString(file_name.parent_path()));
+    dialog.selectFile(HostPathToQString(file_name.filename()));
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return ToHostPath(dialog.selectedFiles().first());
+  return QStringToHostPath(dialog.selectedFiles().first());
 }
 
 }  // namespace vbe

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+#include <string_view>
 #include <utility>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "commands/autoexec_update.h"
 #include "commands/operations.h"
@@ -140,6 +147,106 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
   EXPECT_EQ(document.colour, TextColour::Yellow);
   EXPECT_EQ(document.file_name, disk / "huge.cfg") << "a cancelled dialog keeps the name";
   EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+// A file named on the command line or dropped on the window: read as Open reads it, but with
+// no cue and no dialog, and a file that cannot be read is reported in one box.
+struct NamedFileCase {
+  const char* name;
+  std::function<void(const fs::path& file)> make;  // creates what `file` names
+  std::optional<BindLines> lines;                  // nothing: the lines stay as they were
+  TextColour colour;
+  const char* reason;  // empty: no box
+  friend void PrintTo(const NamedFileCase& c, std::ostream* out) { *out << c.name; }
+};
+
+const BindLines kBefore = {"before", "", "", "", "", "", "", "x"};
+
+void LinkToADevice([[maybe_unused]] const fs::path& file) {
+#ifndef _WIN32
+  fs::create_symlink("/dev/null", file);
+#endif
+}
+const BindLines kSaved = {" one", "\x85two", "", "", "", "", "", "eight"};
+
+class OpenNamedFile : public EditorTest, public ::testing::WithParamInterface<NamedFileCase> {};
+
+TEST_P(OpenNamedFile, ReadsItAsOpenDoesWithoutCueOrDialogAndSaysWhyItCannot) {
+  const NamedFileCase& c = GetParam();
+#ifdef _WIN32
+  if (std::string_view(c.name) == "NotAPlainFile" || std::string_view(c.name) == "Folder") {
+    GTEST_SKIP() << "no device to link to, and the folder's reason is worded otherwise on Windows";
+  }
+#endif
+  document.lines = kBefore;
+  document.colour = TextColour::White;
+  const fs::path file = disk / "named bind.cfg";
+  c.make(file);
+
+  OpenBindFile(editor, file);
+
+  EXPECT_EQ(document.lines, c.lines.value_or(kBefore));
+  EXPECT_EQ(document.colour, c.colour);
+  EXPECT_EQ(document.file_name, file) << "the next save dialog starts from it";
+  EXPECT_TRUE(audio.commands.empty()) << "no cue";
+  EXPECT_TRUE(dialogs.file_requests.empty()) << "no dialog";
+  const std::string text = "The bind could not be opened from " + PathToUtf8(file) + "\r\n\r\n";
+  const Boxes expected = *c.reason ? Boxes{{text + c.reason, "Open Error", 16}} : Boxes{};
+  EXPECT_EQ(dialogs.boxes, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OpenNamedFile,
+    ::testing::Values(NamedFileCase{"FullLengthYellow",
+                                    [](const fs::path& f) {
+                                      WriteBytes(
+                                          f, BindBytes(kSaved, TextColour::Yellow) + "bind x\r\n");
+                                    },
+                                    kSaved, TextColour::Yellow, ""},
+                      NamedFileCase{"ShortKeepsTheColour",
+                                    [](const fs::path& f) {
+                                      WriteBytes(
+                                          f, BindBytes(kSaved, TextColour::Yellow).substr(0, 351));
+                                    },
+                                    kSaved, TextColour::White, ""},
+                      NamedFileCase{"Empty", [](const fs::path& f) { WriteBytes(f, ""); },
+                                    BindLines{}, TextColour::White, ""},
+                      NamedFileCase{"Missing", [](const fs::path&) {}, std::nullopt,
+                                    TextColour::White, "No such file or directory."},
+                      NamedFileCase{"Folder", [](const fs::path& f) { fs::create_directory(f); },
+                                    std::nullopt, TextColour::White, "Is a directory."},
+                      NamedFileCase{"TooLong",
+                                    [](const fs::path& f) {
+                                      WriteBytes(f, BindBytes(kSaved, TextColour::Yellow) +
+                                                        std::string(MaxOpenFileLength - 351, ' '));
+                                    },
+                                    std::nullopt, TextColour::White, "The file is too long."},
+                      NamedFileCase{"NotAPlainFile",
+                                    LinkToADevice,
+                                    std::nullopt, TextColour::White, "It is not a plain file."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Root reads every file, so the reading runs in a child process that has given up root.
+TEST_F(Operations, ANamedFileThatCannotBeReadSaysSoInOneBoxAndChangesNoLine) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no user ids to give up, and root's reading of every file with them";
+#else
+  document.lines = kBefore;
+  const fs::path file = disk / "locked.cfg";
+  WriteBytes(file, BindBytes(kSaved, TextColour::Yellow));
+  fs::permissions(file, fs::perms::none);
+  fs::permissions(disk.path(), fs::perms{0711});
+  const Box box{"The bind could not be opened from " + PathToUtf8(file) + "\r\n\r\nPermission denied.",
+                "Open Error", 16};
+  const auto read_as_another_user = [&] {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::exit(3);
+    OpenBindFile(editor, file);
+    const bool as_expected = dialogs.boxes == Boxes{box} && document.lines == kBefore &&
+                             document.file_name == file && audio.commands.empty();
+    std::exit(as_expected ? 0 : 1);
+  };
+  EXPECT_EXIT(read_as_another_user(), ::testing::ExitedWithCode(0), "");
+#endif
 }
 
 // A bind lives in any file the host can name, also where the game could never reach it.

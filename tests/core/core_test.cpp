@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <functional>
+#include <optional>
 #include <utility>
 
 #include "core/bind_file.h"

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/preview.h"
+#include "sound/command_interpreter.h"
 #include "support/editor_fixture.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
@@ -159,6 +160,14 @@ TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
              std::string(header, sizeof header - 1) + std::string(800, '\x30'));
   const auto host = MakeAudioBackend(drives);
   EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~18.wav alias sound"), 0);
+  // Without a sound device the play fails; the test ends while the cue would be playing, as
+  // the program does after its exit cue.
+  host->SendCommand("play sound");
+
+  // A file that is no WAV is refused when it is opened, not later.
+  WriteBytes(disk / "Windows" / "Media" / "robot~15.wav", "RIFF\x04\0\0\0WAVEjunk");
+  EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~15.wav alias sound"),
+            AudioError::DeviceFailed);
 }
 
 const QString kSquare = QString::fromUtf16(u"\u25A0");

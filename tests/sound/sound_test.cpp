@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "sound/command_interpreter.h"
 #include "sound/cue_player.h"
+#include "sound/wav_file.h"
 #include "support/editor_fixture.h"
 
 namespace vbe::testing {
@@ -33,6 +38,76 @@ TEST_F(Interpreter, PlaysTheCueFileThatIsThereAndAnswersErrorsOtherwise) {
                                            "load robot~18.wav", "play"}));
 }
 
+
+std::string Le(std::uint32_t value, int width) {
+  std::string bytes;
+  for (int i = 0; i < width; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return bytes;
+}
+
+// A WAV file of the given format tag, channels, rate and bits, with `extra` chunks between
+// the format and the data.
+std::string Wav(int tag, int channels, int rate, int bits, const std::string& data,
+                const std::string& extra = "") {
+  const int align = channels * bits / 8;
+  const std::string fmt =
+      Le(tag, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * align, 4) + Le(align, 2) + Le(bits, 2);
+  const std::string body = "WAVEfmt " + Le(16, 4) + fmt + extra + "data" +
+                           Le(static_cast<std::uint32_t>(data.size()), 4) + data;
+  return "RIFF" + Le(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
+struct WavCase {
+  const char* name;
+  std::string file;
+  std::optional<WavSound::Encoding> encoding;  // nothing: refused
+  int channels = 0, rate = 0, bits = 0;
+  std::string samples;
+  friend void PrintTo(const WavCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ParseWavFile : public ::testing::TestWithParam<WavCase> {};
+
+TEST_P(ParseWavFile, GivesTheFormatAndWholeFramesOfUncompressedSamplesOnly) {
+  const WavCase& c = GetParam();
+  const auto sound = ParseWav(c.file);
+  ASSERT_EQ(sound.has_value(), c.encoding.has_value());
+  if (!sound) return;
+  EXPECT_EQ(sound->encoding, *c.encoding);
+  EXPECT_EQ(sound->channels, c.channels);
+  EXPECT_EQ(sound->sample_rate, c.rate);
+  EXPECT_EQ(sound->bits_per_sample, c.bits);
+  EXPECT_EQ(sound->samples, c.samples);
+}
+
+using Enc = WavSound::Encoding;
+WavCase Refused(const char* name, std::string file) {
+  return {name, std::move(file), std::nullopt, 0, 0, 0, ""};
+}
+const std::string kFrames = "\x01\x02\x03\x04\x05\x06\x07\x08";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseWavFile,
+    ::testing::Values(
+        WavCase{"Mono8Bit", Wav(1, 1, 8000, 8, "\x30\x31\x32"), Enc::UnsignedInt, 1, 8000, 8,
+                "\x30\x31\x32"},
+        WavCase{"Stereo16Bit", Wav(1, 2, 22050, 16, kFrames), Enc::SignedInt, 2, 22050, 16,
+                kFrames},
+        WavCase{"Mono32Bit", Wav(1, 1, 44100, 32, kFrames), Enc::SignedInt, 1, 44100, 32, kFrames},
+        WavCase{"Float", Wav(3, 2, 48000, 32, kFrames), Enc::Float, 2, 48000, 32, kFrames},
+        WavCase{"AChunkBeforeTheDataIsSkippedWithItsPadding",
+                Wav(1, 1, 8000, 8, "\x7F", "LIST" + Le(3, 4) + "abc" + '\0'), Enc::UnsignedInt, 1,
+                8000, 8, "\x7F"},
+        WavCase{"DataCutShortKeepsWholeFrames", Wav(1, 2, 8000, 16, kFrames).substr(0, 44 + 7),
+                Enc::SignedInt, 2, 8000, 16, kFrames.substr(0, 4)},
+        Refused("Compressed", Wav(2, 1, 8000, 4, kFrames)),
+        Refused("TwentyFourBit", Wav(1, 1, 8000, 24, "\x01\x02\x03")),
+        Refused("NoChannels", Wav(1, 0, 8000, 16, kFrames)),
+        Refused("NotRiff", "RIFX" + Wav(1, 1, 8000, 8, "\x30").substr(4)),
+        Refused("NoDataChunk", Wav(1, 1, 8000, 8, "\x30").substr(0, 36)),
+        Refused("DataBeforeFormat", "RIFF" + Le(16, 4) + "WAVEdata" + Le(0, 4)),
+        Refused("Empty", "")),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Windows has its own command interface, winmm, loaded on the first command from the system
 // folder only (a winmm.dll planted beside the program answers 4242 and is never loaded); it
