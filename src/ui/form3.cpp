@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "ui/accessible_window.h"
 #include "ui/artwork.h"
 #include "ui/bind_text.h"
 #include "ui/control_table.h"
@@ -27,7 +28,8 @@ constexpr ControlRow kText1{.name = "Text1",
                             .font = FontName::Fixedsys,
                             .background = DefaultColour,
                             .text = DefaultColour,
-                            .locked = true};
+                            .locked = true,
+                            .spoken_name = "Read-me notes"};
 
 }  // namespace
 
@@ -45,6 +47,7 @@ QSize ReadMeTextTwips(QSize screen_pixels) {
 
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Form3");
+  ExposeAsWindow(this);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle("ReadMe");
   setWindowIcon(ArtworkIcon("window"));
@@ -54,6 +57,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   text1_->setObjectName(kText1.name);
   text1_->setGeometry(PixelRect(kText1));
   text1_->setFont(LayoutFont(kText1.font));
+  text1_->setAccessibleName(QString::fromLatin1(kText1.spoken_name));
   text1_->setReadOnly(kText1.locked);
   text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -66,7 +70,23 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void Form3::SizeReadMeText() {
   const QSize twips = ReadMeTextTwips(screen()->geometry().size());
-  text1_->resize(Pixels(twips.width()), Pixels(twips.height()));
+  load_size_ = QSize(Pixels(twips.width()), Pixels(twips.height()));
+  FitReadMeText();
+}
+
+void Form3::FitReadMeText() {
+  if (!text1_) return;
+  text1_->resize(isMaximized() ? load_size_ : load_size_.boundedTo(size()));
+}
+
+void Form3::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitReadMeText();
+}
+
+void Form3::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) FitReadMeText();
 }
 
 }  // namespace vbe
