@@ -62,6 +62,11 @@ struct ControlRow {
   bool checked = false;
   int max_length = 0;   // 0: no limit
   bool locked = false;  // read-only
+  // What a screen reader calls a control that shows no caption of its own. A label of the same
+  // window whose caption is this name becomes the control's label, which is how a screen reader
+  // names a drop-down box.
+  const char* spoken_name = nullptr;
+  bool three_state = false;  // a check box whose click also steps through the greyed state
 };
 
 inline constexpr int TwipsPerPixel = 15;
@@ -78,8 +83,9 @@ inline constexpr int MainClientHeight = 6705;
 std::span<const ControlRow> MainWindowControls();
 
 // Makes every control of a window's table: `make` creates the control, which then gets its
-// name, place, font (unless it is the window's own) and place in the tab order; labels and
-// shapes take no focus. `dress` finishes each control as its window wants it.
+// name, place, font (unless it is the window's own), spoken name and place in the tab order;
+// labels and shapes take no focus, and a label names the control whose spoken name is its
+// caption. `dress` finishes each control as its window wants it.
 void PlaceControls(std::span<const ControlRow> rows,
                    const std::function<QWidget*(const ControlRow&)>& make,
                    const std::function<void(const ControlRow&, QWidget&)>& dress = {});

@@ -2,13 +2,17 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "gamecfg/autoexec.h"
 #include "platform/code_page.h"
+#include "ui/accessible_window.h"
 #include "ui/artwork.h"
 #include "ui/bind_text.h"
 
@@ -23,8 +27,8 @@ constexpr ControlRow kLocatorWindow[] = {
   // name        kind           caption                                                                  left   top  width height tab font         background     text
   {"Label2",   K::Label,      "The autoexec.cfg file will be located in your Vellmar\\main folder ..",  180,   60, 3435,  435, -1, F::Default, DefaultColour, DefaultColour},
   {"Label1",   K::Label,      "Drive",                                                                  120,  720,  495,  255, -1, F::Default, DefaultColour, DefaultColour},
-  {"Drive1",   K::DriveList,  "",                                                                       600,  660, 3015,  315,  0, F::Default, DefaultColour, DefaultColour},
-  {"Dir1",     K::FolderList, "",                                                                       120, 1020, 3495, 2115,  4, F::Default, DefaultColour, DefaultColour},
+  {"Drive1",   K::DriveList,  "",                                                                       600,  660, 3015,  315,  0, F::Default, DefaultColour, DefaultColour, true, true, false, 0, false, "Drive"},
+  {"Dir1",     K::FolderList, "",                                                                       120, 1020, 3495, 2115,  4, F::Default, DefaultColour, DefaultColour, true, true, false, 0, false, "Folders"},
   {"Command1", K::Button,     "&Ok",                                                                    780, 3240, 1395,  435,  2, F::Default, DefaultColour, DefaultColour},
   {"Command2", K::Button,     "&Cancel",                                                               2280, 3240, 1395,  435,  3, F::Default, DefaultColour, DefaultColour},
 };
@@ -74,15 +78,30 @@ std::span<const ControlRow> LocatorWindowControls() {
 
 Form2::Form2(Form2Host host, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      locator_{*this, host.dialogs, host.drives},
+      own_dialogs_(this),
+      locator_{*this, host.dialogs ? *host.dialogs : own_dialogs_, host.drives},
       set_autoexec_folder_(std::move(host.set_autoexec_folder)) {
   setObjectName("Form2");
+  ExposeAsWindow(this);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(LocatorTitle);
   setWindowIcon(ArtworkIcon("window"));
   setFont(LayoutFont(FontName::Default));
   setFixedSize(Pixels(LocatorClientWidth), Pixels(LocatorClientHeight));
   BuildControls();
+  if (parent) {
+    // Over the middle of the window that opened it, but whole on the screen.
+    QRect place = rect();
+    place.moveCenter(parent->window()->geometry().center());
+    if (const QScreen* screen = parent->screen()) {
+      const QRect room = screen->availableGeometry();
+      place.moveLeft(std::clamp(place.left(), room.left(),
+                                std::max(room.left(), room.right() - place.width() + 1)));
+      place.moveTop(std::clamp(place.top(), room.top(),
+                               std::max(room.top(), room.bottom() - place.height() + 1)));
+    }
+    setGeometry(place);
+  }
 
   const std::string start = LocatorStartFolder(locator_.drives);
   for (const DriveTable::Drive& drive : locator_.drives.Drives()) {
@@ -97,10 +116,23 @@ Form2::Form2(Form2Host host, QWidget* parent)
   connect(drive1_, &QComboBox::currentIndexChanged, this, [this] { ChangeLocatorDrive(locator_); });
   connect(dir1_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { OpenFolderOf(item); });
+  dir1_->installEventFilter(this);
   connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this,
           [this] { LocateAutoexecFolder(locator_); });
   connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, [this] { close(); });
   drive1_->setFocus();
+}
+
+// Return or Enter opens the highlighted folder, as a double-click does.
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dir1_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      OpenFolderOf(dir1_->currentItem());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void Form2::BuildControls() {
