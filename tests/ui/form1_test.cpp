@@ -98,6 +98,32 @@ TEST_F(MainWindow, EditorsTakeAtMost36TypedCharactersOfTheCodePage) {
   EXPECT_EQ(Editor(3)->cursorPosition(), 1);
 }
 
+class LockedBox : public MainWindow, public ::testing::WithParamInterface<const char*> {};
+
+// The preview and the folder box take no typing, but their text can be selected and copied.
+TEST_P(LockedBox, TakesNoTypingButCanBeSelected) {
+  ShowAndFocus();
+  SetLines({"preview"});
+  QWidget* box = Control(GetParam());
+  auto text = [box] {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
+    return qobject_cast<QPlainTextEdit*>(box)->toPlainText();
+  };
+  const QString before = text();
+  ASSERT_FALSE(before.isEmpty());
+  box->setFocus();
+  QTest::keyClicks(box, "typed");
+  for (auto key : {Qt::Key_Backspace, Qt::Key_Delete}) QTest::keyClick(box, key);
+  EXPECT_EQ(text(), before);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  const QString selected = qobject_cast<QLineEdit*>(box)
+                               ? qobject_cast<QLineEdit*>(box)->selectedText()
+                               : qobject_cast<QPlainTextEdit*>(box)->textCursor().selectedText();
+  EXPECT_EQ(selected.size(), before.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(PreviewAndFolder, LockedBox, ::testing::Values("Text14", "Text15"));
+
 TEST_F(MainWindow, TextSetByCodeKeepsItsFirst36Characters) {
   form->SetLine(2, std::string(30, 'a') + "\t" + std::string(9, 'b'));
   EXPECT_EQ(form->Line(2), std::string(30, 'a') + "\t" + std::string(5, 'b'));
