@@ -1,8 +1,10 @@
 #include "ui/control_table.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -70,7 +72,13 @@ void PlaceControls(std::span<const ControlRow> rows,
     control->setGeometry(PixelRect(row));
     // Controls in the window's own font inherit it; setting it again costs a font change each.
     if (row.font != FontName::Default) control->setFont(LayoutFont(row.font));
-    if (row.spoken_name) control->setAccessibleName(QString::fromLatin1(row.spoken_name));
+    if (row.spoken_name) {
+      control->setAccessibleName(QString::fromLatin1(row.spoken_name));
+      // An editable drop-down box hands the focus to its typing box, which is what is heard.
+      if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(control->accessibleName());
+      }
+    }
     if (dress) dress(row, *control);
     if (row.tab >= 0) {
       tab_order.emplace_back(row.tab, control);

@@ -1,5 +1,7 @@
 // What a screen reader is told about the windows' controls.
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "ui/form2.h"
@@ -84,6 +86,14 @@ TEST_F(MainWindowAccessibility, TheWindowHasItsTitleAndTheHiddenControlsAreNotEx
   for (const char* hidden : {"Command2", "Command5", "Check1", "Shape1", "Shape2"}) {
     EXPECT_FALSE(children.contains(hidden)) << hidden;
   }
+}
+
+TEST_F(MainWindowAccessibility, TheKeyChoosersTypingBoxIsNamedLikeIt) {
+  auto* combo = form->findChild<QComboBox*>("Combo1");
+  ASSERT_NE(combo, nullptr);
+  QAccessibleInterface* typing = QAccessible::queryAccessibleInterface(combo->lineEdit());
+  EXPECT_EQ(typing->role(), QAccessible::EditableText);
+  EXPECT_EQ(typing->text(QAccessible::Name), "Bind it to this key -");
 }
 
 class LocatorControl : public testing::MainWindowTest,
