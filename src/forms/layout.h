@@ -58,6 +58,11 @@ struct ControlRow {
   bool checked = false;
   int max_length = 0;   // 0: no limit
   bool locked = false;  // read-only
+  // What a screen reader calls a control that shows no caption of its own. A label of the same
+  // window whose caption is this name becomes the control's label, which is how a screen reader
+  // names a drop-down box.
+  const char* spoken_name = nullptr;
+  bool three_state = false;  // a check box whose click also steps through the greyed state
 };
 
 inline constexpr int TwipsPerPixel = 15;

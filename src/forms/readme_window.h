@@ -23,7 +23,8 @@ inline constexpr ControlRow ReadMeTextRow{.name = "Text1",
                                           .font = FontName::Fixedsys,
                                           .background = DefaultColour,
                                           .text = DefaultColour,
-                                          .locked = true};
+                                          .locked = true,
+                                          .spoken_name = "Read-me notes"};
 
 // The read-me window's notes: Windows-1252 with CR LF line ends.
 std::string_view ReadMeText();

@@ -1,5 +1,7 @@
 #include "qt/bind_text.h"
 
+#include <algorithm>
+
 #include "platform/code_page.h"
 
 namespace vbe {
@@ -46,14 +48,32 @@ QValidator::State LineCharacterFilter::validate(QString& input, int& position) c
   int new_position = position;
   for (qsizetype i = 0; i < input.size(); ++i) {
     const QChar c = input[i];
-    if (!ByteOf(c) || c.unicode() < 0x20) {
+    if (!ByteOf(c) || (c.unicode() < 0x20 && c != u'\t')) {
       if (i < position) --new_position;
       continue;
     }
     kept += c == kEllipsis ? QChar(SpacingMarkShown) : c;
   }
+  if (max_length_ > 0 && kept.size() > max_length_) {
+    // The edit put new text before the caret; what follows the caret is the earlier text's end.
+    const QString& before = accepted_;
+    qsizetype tail = kept.size() - new_position;
+    if (tail > before.size() || !kept.endsWith(QStringView(before).right(tail))) tail = 0;
+    qsizetype head = 0;
+    while (head < new_position && head < before.size() - tail && kept[head] == before[head]) {
+      ++head;
+    }
+    // Cut the new text's last characters, then, should that not do, the line's end.
+    const qsizetype excess = kept.size() - max_length_;
+    const qsizetype cut = std::min<qsizetype>(excess, new_position - head);
+    kept.remove(new_position - cut, cut);
+    new_position -= static_cast<int>(cut);
+    kept.truncate(max_length_);
+    new_position = std::min(new_position, static_cast<int>(kept.size()));
+  }
   input = kept;
   position = new_position;
+  accepted_ = kept;
   return Acceptable;
 }
 

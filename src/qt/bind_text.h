@@ -27,11 +27,20 @@ QString HostPathToQString(const std::filesystem::path& path);
 std::filesystem::path QStringToHostPath(const QString& path);
 
 // Keeps out of a line editor whatever the code page cannot carry, and the control characters
-// that would break a say command; an ellipsis turns into the black square it is saved as.
+// that would break a say command (a tab is a character of the line and stays); an ellipsis turns
+// into the black square it is saved as. With a `max_length` the line then keeps at most that many
+// characters: of what was just typed, pasted or set, the first ones that fit. The editor's own
+// maximum length must stay above it, or the editor would cut a paste before the characters the
+// code page cannot carry were dropped.
 class LineCharacterFilter : public QValidator {
  public:
-  using QValidator::QValidator;
+  explicit LineCharacterFilter(QObject* parent, int max_length = 0)
+      : QValidator(parent), max_length_(max_length) {}
   State validate(QString& input, int& position) const override;
+
+ private:
+  int max_length_;
+  mutable QString accepted_;  // the text as the last validation left it
 };
 
 }  // namespace vbe

@@ -1,7 +1,10 @@
 #include "qt/control_table.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -13,17 +16,34 @@ void PlaceControls(std::span<const ControlRow> rows,
                    const std::function<QWidget*(const ControlRow&)>& make,
                    const std::function<void(const ControlRow&, QWidget&)>& dress) {
   std::vector<std::pair<int, QWidget*>> tab_order;
+  std::vector<std::pair<const ControlRow*, QWidget*>> placed;
   for (const ControlRow& row : rows) {
     QWidget* control = make(row);
     control->setObjectName(row.name);
     control->setGeometry(PixelRect(row));
     // Controls in the window's own font inherit it; setting it again costs a font change each.
     if (row.font != FontName::Default) control->setFont(LayoutFont(row.font));
+    if (row.spoken_name) {
+      control->setAccessibleName(QString::fromLatin1(row.spoken_name));
+      // An editable drop-down box hands the focus to its typing box, which is what is heard.
+      if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(control->accessibleName());
+      }
+    }
     if (dress) dress(row, *control);
     if (row.tab >= 0) {
       tab_order.emplace_back(row.tab, control);
     } else {
       control->setFocusPolicy(Qt::NoFocus);
+    }
+    placed.emplace_back(&row, control);
+  }
+  for (const auto& [label_row, label] : placed) {
+    if (label_row->kind != ControlKind::Label) continue;
+    for (const auto& [row, control] : placed) {
+      if (row->spoken_name && std::strcmp(row->spoken_name, label_row->caption) == 0) {
+        static_cast<QLabel*>(label)->setBuddy(control);
+      }
     }
   }
   std::sort(tab_order.begin(), tab_order.end(),

@@ -24,8 +24,9 @@ inline QRect PixelRect(const ControlRow& row) {
 }
 
 // Makes every control of a window's table: `make` creates the control, which then gets its
-// name, place, font (unless it is the window's own) and place in the tab order; labels and
-// shapes take no focus. `dress` finishes each control as its window wants it.
+// name, place, font (unless it is the window's own), spoken name and place in the tab order;
+// labels and shapes take no focus, and a label names the control whose spoken name is its
+// caption. `dress` finishes each control as its window wants it.
 void PlaceControls(std::span<const ControlRow> rows,
                    const std::function<QWidget*(const ControlRow&)>& make,
                    const std::function<void(const ControlRow&, QWidget&)>& dress = {});

@@ -29,14 +29,15 @@
 #include "core/preview.h"
 #include "commands/spacing_fixer_run.h"
 #include "sound/cue_player.h"
+#include "qt/accessible_window.h"
 #include "qt/artwork.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
+#include "qt/form2.h"
 #include "qt/form3.h"
+#include "qt/key_chooser.h"
 #include "qt/line_navigator.h"
 #include "qt/qt_audio.h"
-#include "qt/form2.h"
-#include "qt/key_chooser.h"
 
 namespace vbe {
 namespace {
@@ -48,6 +49,7 @@ class OutlineShape : public QWidget {
  public:
   OutlineShape(const QColor& outline, QWidget* parent) : QWidget(parent), outline_(outline) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    MarkAsDecoration(this);
   }
 
  protected:
@@ -104,9 +106,10 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::LineEditor: {
       auto* editor = new QLineEdit(caption, parent);
-      if (row.max_length > 0) editor->setMaxLength(row.max_length);
       editor->setReadOnly(row.locked);
-      editor->setValidator(new LineCharacterFilter(editor));
+      // The filter keeps the line's length: the editor's own limit would cut a paste before the
+      // characters the code page cannot carry were dropped.
+      editor->setValidator(new LineCharacterFilter(editor, row.max_length));
       editor->setStyle(PlainFrames());
       return editor;
     }
@@ -126,7 +129,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::CheckBox: {
       auto* check = new QCheckBox(caption, parent);
-      check->setTristate(true);
+      check->setTristate(row.three_state);
       check->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
       return check;
     }
@@ -199,6 +202,14 @@ std::optional<std::filesystem::path> DraggedFile(const QMimeData* data) {
   return QStringToHostPath(urls.first().toLocalFile());
 }
 
+// Shows a secondary window again, restored if it was minimised, in front of the others.
+void ShowInFront(QWidget* window) {
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 }  // namespace
 
 Form1::Form1(Form1Host host, QWidget* parent)
@@ -211,6 +222,7 @@ Form1::Form1(Form1Host host, QWidget* parent)
       end_program_(std::move(host.end_program)) {
   if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
   setObjectName("Form1");
+  ExposeAsWindow(this);
   setWindowTitle(ProgramTitle);
   setWindowIcon(ArtworkIcon("window"));
   setFont(LayoutFont(FontName::Default));
@@ -257,7 +269,6 @@ void Form1::BuildControls() {
   option2_ = &Child<QRadioButton>(*this, "Option2");
   combo1_ = &Child<QComboBox>(*this, "Combo1");
   check2_ = &Child<QCheckBox>(*this, "Check2");
-  check2_->setTristate(false);
   text15_ = &Child<QLineEdit>(*this, "Text15");
   text15_->setCursorPosition(0);
   text14_ = &Child<QPlainTextEdit>(*this, "Text14");
@@ -327,11 +338,17 @@ void Form1::SetColour(TextColour colour) {
   (colour == TextColour::White ? option1_ : option2_)->setChecked(true);
 }
 
-std::string Form1::Key() const { return QStringToBindTextLossy(combo1_->currentText()); }
+std::string Form1::Key() const {
+  return QStringToBindTextLossy(combo1_->currentText());
+}
 
-bool Form1::AddToAutoexec() const { return check2_->isChecked(); }
+bool Form1::AddToAutoexec() const {
+  return check2_->isChecked();
+}
 
-std::string Form1::AutoexecFolder() const { return QStringToBindTextLossy(text15_->text()); }
+std::string Form1::AutoexecFolder() const {
+  return QStringToBindTextLossy(text15_->text());
+}
 
 void Form1::SetAutoexecFolder(const std::string& folder) {
   text15_->setText(BindTextToQString(folder));
@@ -342,11 +359,11 @@ void Form1::ShowLocator() {
   // A closed locator is hidden until its deletion comes round; it does not count as open.
   if (!locator_ || !locator_->isVisible()) {
     auto set_folder = [this](const std::string& folder) { SetAutoexecFolder(folder); };
-    locator_ = new Form2({drives_, editor_.dialogs, set_folder}, this);
+    // With the window's own message boxes the locator shows its own, over itself.
+    UserDialogs* dialogs = &editor_.dialogs == &common_dialog_ ? nullptr : &editor_.dialogs;
+    locator_ = new Form2({drives_, dialogs, set_folder}, this);
   }
-  locator_->show();
-  locator_->raise();
-  locator_->activateWindow();
+  ShowInFront(locator_);
 }
 
 void Form1::ExitProgram() {
@@ -439,10 +456,7 @@ void Form1::ShowReadMe() {
     form3_->showMaximized();
     return;
   }
-  form3_->setWindowState(form3_->windowState() & ~Qt::WindowMinimized);
-  form3_->show();
-  form3_->raise();
-  form3_->activateWindow();
+  ShowInFront(form3_);
 }
 
 // The background picture is the dark field with the artwork in its top-left corner; only the

@@ -2,15 +2,19 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "gamecfg/autoexec.h"
 #include "gamecfg/locator.h"
 #include "platform/folders.h"
 #include "platform/code_page.h"
+#include "qt/accessible_window.h"
 #include "qt/artwork.h"
 #include "qt/bind_text.h"
 
@@ -59,15 +63,30 @@ QWidget* MakeLocatorControl(const ControlRow& row, QWidget* parent) {
 Form2::Form2(Form2Host host, QWidget* parent)
     : QWidget(parent, Qt::Window),
       drives_(host.drives),
-      dialogs_(host.dialogs),
+      own_dialogs_(this),
+      dialogs_(host.dialogs ? *host.dialogs : own_dialogs_),
       set_autoexec_folder_(std::move(host.set_autoexec_folder)) {
   setObjectName("Form2");
+  ExposeAsWindow(this);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(LocatorTitle);
   setWindowIcon(ArtworkIcon("window"));
   setFont(LayoutFont(FontName::Default));
   setFixedSize(Pixels(LocatorClientWidth), Pixels(LocatorClientHeight));
   BuildControls();
+  if (parent) {
+    // Over the middle of the window that opened it, but whole on the screen.
+    QRect place = rect();
+    place.moveCenter(parent->window()->geometry().center());
+    if (const QScreen* screen = parent->screen()) {
+      const QRect room = screen->availableGeometry();
+      place.moveLeft(std::clamp(place.left(), room.left(),
+                                std::max(room.left(), room.right() - place.width() + 1)));
+      place.moveTop(std::clamp(place.top(), room.top(),
+                               std::max(room.top(), room.bottom() - place.height() + 1)));
+    }
+    setGeometry(place);
+  }
 
   const std::string start = LocatorStartFolder(ProcessFolder(drives_), drives_);
   for (const DriveTable::Drive& drive : drives_.Drives()) {
@@ -82,10 +101,23 @@ Form2::Form2(Form2Host host, QWidget* parent)
   connect(drive1_, &QComboBox::currentIndexChanged, this, [this] { ChangeLocatorDrive(*this, drives_, dialogs_); });
   connect(dir1_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { OpenFolderOf(item); });
+  dir1_->installEventFilter(this);
   connect(&Child<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
           [this] { LocateAutoexecFolder(*this, drives_, dialogs_); });
   connect(&Child<QPushButton>(*this, "Command2"), &QPushButton::clicked, this, [this] { close(); });
   drive1_->setFocus();
+}
+
+// Return or Enter opens the highlighted folder, as a double-click does.
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dir1_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      OpenFolderOf(dir1_->currentItem());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void Form2::BuildControls() {

@@ -11,6 +11,7 @@
 #include "forms/locator_window.h"
 #include "platform/drive_table.h"
 #include "qt/control_table.h"
+#include "qt/qt_dialogs.h"
 
 class QComboBox;
 class QTreeWidget;
@@ -21,13 +22,15 @@ namespace vbe {
 // What the locator window is given by the main window.
 struct Form2Host {
   const DriveTable& drives;
-  UserDialogs& dialogs;
+  // The user's side of the locator's actions; null for its own Qt message boxes, shown over it.
+  UserDialogs* dialogs = nullptr;
   // Writes the chosen folder into the main window's Text15.
   std::function<void(const std::string&)> set_autoexec_folder;
 };
 
 // The locator window: a drive list (Drive1) and a folder list (Dir1) from which the user picks
-// the folder of the game's autoexec.cfg. It is modeless and deletes itself when it closes.
+// the folder of the game's autoexec.cfg. It is modeless, opens centred over the window that opens
+// it and deletes itself when it closes.
 class Form2 : public QWidget, public LocatorWindow {
   Q_OBJECT
 
@@ -40,12 +43,16 @@ class Form2 : public QWidget, public LocatorWindow {
   void SetAutoexecFolder(const std::string& folder) override;
   void CloseLocator() override { close(); }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildControls();
   void ShowFolder(const std::string& folder, const std::vector<std::string>& subfolders);
   void OpenFolderOf(QTreeWidgetItem* item);
 
   const DriveTable& drives_;
+  QtUserDialogs own_dialogs_;
   UserDialogs& dialogs_;
   std::function<void(const std::string&)> set_autoexec_folder_;
   std::string current_folder_;

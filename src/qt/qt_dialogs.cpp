@@ -1,6 +1,8 @@
 #include "qt/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <filesystem>
@@ -27,6 +29,35 @@ QString MessageToQString(std::string_view utf8) {
   return text;
 }
 
+// The Qt file dialog reads a typed name holding double quotes as a list of quoted names and
+// would pick another file than the one named ('my"bind.cfg' gives "bind.cfg"). Such a name is
+// refused, and the dialog stays open for the user to mend it.
+class BindFileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    if (const QLineEdit* name_box = FileNameBox(); name_box && name_box->text().contains(u'"')) {
+      QtUserDialogs(this).ShowMessage(
+          "A file name cannot hold a double quote (\").\r\nPlease choose another name.",
+          "File Name Error", MessageStyle::Stop + MessageStyle::OkOnly);
+      return;
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  // The box the file name is typed into: the one its label "File name:" stands for. A native
+  // dialog has none and takes the typed name as it stands.
+  QLineEdit* FileNameBox() const {
+    const QString caption = labelText(QFileDialog::FileName);
+    for (const QLabel* label : findChildren<QLabel*>()) {
+      if (label->text() == caption) return qobject_cast<QLineEdit*>(label->buddy());
+    }
+    return nullptr;
+  }
+};
+
 }  // namespace
 
 QtUserDialogs::QtUserDialogs(QWidget* parent) : parent_(parent) {}
@@ -36,9 +67,15 @@ void QtUserDialogs::SetFilter(std::string_view filter_list) {
   const QStringList parts = BindTextToQString(filter_list).split(u'|');
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].isEmpty()) continue;
-    // Qt reads the patterns from the parentheses of the description; keep the pair's own
-    // pattern when the description shows none.
-    name_filters_ << (parts[i].contains(u'(') ? parts[i] : parts[i] + " (" + parts[i + 1] + ")");
+    // Qt filters on the patterns in the last parentheses of a filter's text, and with its
+    // details hidden it shows the text before them: the pair's own description. The pattern
+    // "*.*" means every file, also one without a dot, which only "*" finds here.
+    QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == "*.*") pattern = "*";
+    }
+    name_filters_ << parts[i] + " (" + patterns.join(u' ') + ")";
   }
 }
 
@@ -76,7 +113,8 @@ Answer QtUserDialogs::ShowMessage(std::string_view text, std::string_view title,
 
 std::optional<std::filesystem::path> QtUserDialogs::ChooseFile(
     FileDialogMode mode, const std::filesystem::path& file_name) {
-  QFileDialog dialog(parent_);
+  BindFileDialog dialog(parent_);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setWindowTitle(mode == FileDialogMode::Open ? "Open Bind" : "Save Bind");
   dialog.setNameFilters(name_filters_);
   if (!name_filters_.isEmpty()) dialog.selectNameFilter(name_filters_.first());

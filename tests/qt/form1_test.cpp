@@ -1,20 +1,22 @@
 #include "qt/form1.h"
+#include "core/preview.h"
+#include "sound/command_interpreter.h"
+#include <functional>
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <algorithm>
-#include <functional>
 #include <tuple>
 #include <vector>
 
-#include "core/preview.h"
-#include "sound/command_interpreter.h"
 #include "support/editor_fixture.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
@@ -36,8 +38,9 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
   for (const ControlRow& row : MainWindowControls()) {
     QWidget* control = Control(row.name);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->geometry(), QRect(row.left / 15, row.top / 15, row.width / 15,
-                                         row.height / 15)) << row.name;
+    EXPECT_EQ(control->geometry(),
+              QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15))
+        << row.name;
     EXPECT_EQ(control->isHidden(), !row.visible) << row.name;
     EXPECT_EQ(control->isEnabled(), row.enabled) << row.name;
   }
@@ -53,25 +56,37 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
   EXPECT_EQ(Control<QLineEdit>("Text15")->text(), "c:\\program files\\Vellmar\\main");
 }
 
-TEST_F(MainWindow, TabFollowsTheLayoutFromNewAndAccessKeysReachTheirButtons) {
+TEST_F(MainWindow, TabFollowsTheLayoutFromNew) {
   ShowAndFocus();
   EXPECT_EQ(QApplication::focusWidget(), Control("Command1"));
-  for (const char* name : {"Command3", "Command4", "Text1", "Text2", "Text3", "Text4", "Text5",
-                           "Text6", "Text7", "Text8", "Option1", "Text14", "Command6", "Text15",
-                           "Check2", "Combo1", "Command7", "Command8", "Command9", "Command1"}) {
+  for (const char* name :
+       {"Command3", "Command4", "Text1",    "Text2",    "Text3",    "Text4",    "Text5",
+        "Text6",    "Text7",    "Text8",    "Option1",  "Text14",   "Command6", "Text15",
+        "Check2",   "Combo1",   "Command7", "Command8", "Command9", "Command1"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
   }
-  for (const auto& [key, name] : {std::pair{Qt::Key_N, "Command1"}, {Qt::Key_O, "Command3"},
-                                  {Qt::Key_S, "Command4"}, {Qt::Key_X, "Command6"}}) {
-    QSignalSpy clicks(Control<QAbstractButton>(name), &QAbstractButton::clicked);
-    QTest::keyClick(form.get(), key, Qt::AltModifier);
-    EXPECT_TRUE(clicks.count() == 1 || clicks.wait(1000)) << name;
-  }
 }
 
-TEST_F(MainWindow, EditorsTakeAtMost36CharactersOfTheCodePage) {
+class AccessKey : public MainWindow,
+                  public ::testing::WithParamInterface<std::pair<Qt::Key, const char*>> {};
+
+TEST_P(AccessKey, ClicksItsButton) {
+  const auto [key, name] = GetParam();
+  ShowAndFocus();
+  QSignalSpy clicks(Control<QAbstractButton>(name), &QAbstractButton::clicked);
+  QTest::keyClick(form.get(), key, Qt::AltModifier);
+  EXPECT_TRUE(clicks.count() == 1 || clicks.wait(1000)) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, AccessKey,
+                         ::testing::Values(std::pair{Qt::Key_N, "Command1"},
+                                           std::pair{Qt::Key_O, "Command3"},
+                                           std::pair{Qt::Key_S, "Command4"},
+                                           std::pair{Qt::Key_X, "Command6"}));
+
+TEST_F(MainWindow, EditorsTakeAtMost36TypedCharactersOfTheCodePage) {
   ShowAndFocus();
   Editor(3)->setFocus();
   for (char16_t typed : {u'\u3042', u'\u00E9', u'\u2026'}) {
@@ -80,15 +95,104 @@ TEST_F(MainWindow, EditorsTakeAtMost36CharactersOfTheCodePage) {
   EXPECT_EQ(Editor(3)->text(), QString::fromUtf16(u"\u00E9\u25A0")) << "the kana refused";
   QTest::keyClicks(Editor(3), QString(35, 'x'));
   EXPECT_EQ(form->Line(3), "\xE9\x85" + std::string(34, 'x')) << "the 37th refused";
+  Editor(3)->setCursorPosition(1);
+  QTest::keyClick(Editor(3), Qt::Key_Q);
+  EXPECT_EQ(form->Line(3), "\xE9\x85" + std::string(34, 'x')) << "also within the line";
+  EXPECT_EQ(Editor(3)->cursorPosition(), 1);
 }
 
-TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndNewEmptiesTheLinesOnlyOnYes) {
-  // Bytes 0x20 to 0xFF but the double quote, typed (control characters pasted); no line ends
-  // in a space, which is padding.
+class LockedBox : public MainWindow, public ::testing::WithParamInterface<const char*> {};
+
+// The preview and the folder box take no typing, but their text can be selected and copied.
+TEST_P(LockedBox, TakesNoTypingButCanBeSelected) {
+  ShowAndFocus();
+  SetLines({"preview"});
+  QWidget* box = Control(GetParam());
+  auto text = [box] {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
+    return qobject_cast<QPlainTextEdit*>(box)->toPlainText();
+  };
+  const QString before = text();
+  ASSERT_FALSE(before.isEmpty());
+  box->setFocus();
+  QTest::keyClicks(box, "typed");
+  for (auto key : {Qt::Key_Backspace, Qt::Key_Delete}) QTest::keyClick(box, key);
+  EXPECT_EQ(text(), before);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  const QString selected = qobject_cast<QLineEdit*>(box)
+                               ? qobject_cast<QLineEdit*>(box)->selectedText()
+                               : qobject_cast<QPlainTextEdit*>(box)->textCursor().selectedText();
+  EXPECT_EQ(selected.size(), before.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(PreviewAndFolder, LockedBox, ::testing::Values("Text14", "Text15"));
+
+TEST_F(MainWindow, TextSetByCodeKeepsItsFirst36Characters) {
+  form->SetLine(2, std::string(30, 'a') + "\t" + std::string(9, 'b'));
+  EXPECT_EQ(form->Line(2), std::string(30, 'a') + "\t" + std::string(5, 'b'));
+}
+
+TEST_F(MainWindow, TheTabKeyMovesOnAndTypesNothing) {
+  ShowAndFocus();
+  Editor(1)->setFocus();
+  QTest::keyClick(Editor(1), Qt::Key_Tab);
+  EXPECT_TRUE(Editor(2)->hasFocus());
+  EXPECT_EQ(Editor(1)->text(), "");
+}
+
+struct Paste {
+  const char16_t* before;
+  int from, to;  // the selection the paste replaces; from == to: the caret
+  const char16_t* pasted;
+  const char16_t* after;
+};
+
+class LinePaste : public MainWindow, public ::testing::WithParamInterface<Paste> {};
+
+// The code page's characters and tabs are kept, the first ones that fit in 36.
+TEST_P(LinePaste, KeepsWhatTheCodePageCarriesUpTo36) {
+  const Paste& paste = GetParam();
+  ShowAndFocus();
+  Editor(4)->setText(QString::fromUtf16(paste.before));
+  Editor(4)->setFocus();
+  Editor(4)->setSelection(paste.from, paste.to - paste.from);
+  QGuiApplication::clipboard()->setText(QString::fromUtf16(paste.pasted));
+  QTest::keyClick(Editor(4), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Editor(4)->text(), QString::fromUtf16(paste.after));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LinePaste,
+    ::testing::Values(Paste{u"", 0, 0, u"\U0001F600\U0001F600 Hello world, this is a bind line!!",
+                            u" Hello world, this is a bind line!!"},
+                      Paste{u"abcdef", 3, 3, u"0123456789012345678901234567890123456789",
+                            u"abc012345678901234567890123456789def"},
+                      Paste{u"abc old def", 4, 7, u"\U0001F600new\u3042 text", u"abc new text def"},
+                      Paste{u"", 0, 0, u"a\tb\t", u"a\tb\t"},
+                      Paste{u"", 0, 0, u"a\rb\nc\u0001d\u001Fe\u0000", u"abcde"}));
+
+TEST_F(MainWindow, AnOpenedBindHoldingTabsIsSavedToTheSameBytes) {
+  const BindLines lines = {"a\tb", "\t\tart", "", "", "", "", "", "end\t!"};
+  WriteBytes(disk / "tabs.cfg", BindBytes(lines, TextColour::White));
+  dialogs.file_choices = {disk / "tabs.cfg", disk / "again.cfg"};
+  Click("Command3");
+  EXPECT_EQ(form->Line(2), "\t\tart");
+  Click("Command4");
+  EXPECT_EQ(ReadBytes(disk / "again.cfg"), ReadBytes(disk / "tabs.cfg"));
+}
+
+// Bytes 0x20 to 0xFF but the double quote, typed (control characters pasted); no line ends in a
+// space, which is padding.
+BindLines EveryCharacter() {
   BindLines typed;
   for (int b = 0x20, i = 0; b <= 0xFF; ++b) {
     if (b != '"') typed[i++ % 8] += static_cast<char>(b);
   }
+  return typed;
+}
+
+TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpen) {
+  const BindLines typed = EveryCharacter();
   ShowAndFocus();
   for (int k = 1; k <= 8; ++k) {
     Editor(k)->setFocus();
@@ -99,25 +203,49 @@ TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpenAndNewEmptiesTheLinesOn
     }
   }
   QTest::mouseClick(Control("Option2"), Qt::LeftButton);
-  dialogs.file_choices = {disk / "all.cfg", disk / "all.cfg", disk / "white.cfg"};
+  dialogs.file_choices = {disk / "all.cfg", disk / "all.cfg"};
   Click("Command4");
   EXPECT_EQ(ReadBytes(disk / "all.cfg"), BindBytes(typed, TextColour::Yellow));
-  dialogs.answers = {Answer::No, Answer::Cancel, Answer::Yes};
-  for (int answer = 0; answer < 3; ++answer) {
-    Click("Command1");
-    for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), answer < 2 ? typed[k - 1] : "") << k;
-  }
-  EXPECT_EQ(dialogs.boxes, testing::Boxes(3, {"Start a new file? Are you sure?", "WaRnInG!", 19}));
+  SetLines({});
   Click("Option1");
   Click("Command3");
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
+}
 
+TEST_F(MainWindow, OpenSelectsTheColourOfTheFile) {
   const BindLines art = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
   WriteBytes(disk / "white.cfg", BindBytes(art, TextColour::White));
+  Click("Option2");
+  dialogs.file_choices = {disk / "white.cfg"};
   Click("Command3");
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), art[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
+}
+
+class NewBindAnswer : public MainWindow, public ::testing::WithParamInterface<Answer> {};
+
+TEST_P(NewBindAnswer, EmptiesTheLinesOnlyOnYes) {
+  SetLines({"one", "", "three"});
+  dialogs.answers = {GetParam()};
+  Click("Command1");
+  const bool emptied = GetParam() == Answer::Yes;
+  EXPECT_EQ(form->Line(1), emptied ? "" : "one");
+  EXPECT_EQ(form->Line(3), emptied ? "" : "three");
+  EXPECT_EQ(dialogs.boxes, testing::Boxes(1, {"Start a new file? Are you sure?", "WaRnInG!", 19}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, NewBindAnswer,
+                         ::testing::Values(Answer::No, Answer::Cancel, Answer::Yes));
+
+TEST_F(MainWindow, CheckingTheAutoexecOptionTakesTwoStatesOnly) {
+  ShowAndFocus();
+  auto* check2 = Control<QCheckBox>("Check2");
+  for (Qt::CheckState state : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
+    QTest::mouseClick(check2, Qt::LeftButton);
+    EXPECT_EQ(check2->checkState(), state);
+    EXPECT_EQ(form->AddToAutoexec(), state == Qt::Checked);
+  }
 }
 
 // Whatever goes wrong inside a command, the window stays and says so.
@@ -135,10 +263,10 @@ TEST_F(MainWindow, TheHiddenStopButtonAndExitSendTheirCuesAndExitEndsTheProgramO
   Click("Command2");
   EXPECT_EQ(audio.commands, (std::vector<std::string>{"stop sound", "close sound"}));
   Click("Command6");
-  EXPECT_EQ(audio.commands, (std::vector<std::string>{
-                                "stop sound", "close sound", "stop sound", "close sound",
-                                "open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound",
-                                "play sound"}));
+  EXPECT_EQ(audio.commands,
+            (std::vector<std::string>{"stop sound", "close sound", "stop sound", "close sound",
+                                      "open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound",
+                                      "play sound"}));
   form->close();
   EXPECT_EQ(program_ends, 1);
   Build();
@@ -174,32 +302,98 @@ const QString kSquare = QString::fromUtf16(u"\u25A0");
 
 using LineEditors = MainWindow;
 
-TEST_F(LineEditors, PreviewFollowsTypingOnlyWhileAutoPreviewIsCheckedAndTheOptionsColourIt) {
+struct AutoPreviewStep {
+  int clicks;  // on Check1, which starts checked
+  Qt::CheckState state;
+  bool follows;
+};
+
+class AutoPreview : public MainWindow, public ::testing::WithParamInterface<AutoPreviewStep> {};
+
+// A click steps Check1 through cleared (0), greyed (2) and checked (1); only checked follows.
+TEST_P(AutoPreview, FollowsTypingOnlyWhileChecked) {
+  const AutoPreviewStep& step = GetParam();
   ShowAndFocus();
   auto* check1 = Control<QCheckBox>("Check1");
+  SetLines({kSquare + " a ", "   "});
+  for (int i = 0; i < step.clicks; ++i) check1->click();
+  ASSERT_EQ(check1->checkState(), step.state);
+  EXPECT_EQ(Control("Command5")->isEnabled(), !step.follows);
+  Editor(3)->setFocus();
+  QTest::keyClick(Editor(3), Qt::Key_Z);
   const QString rows = kSquare + " a \n   \n%1\n\n\n\n\n";
-  // A click steps Check1 through cleared (0), greyed (2) and checked (1).
-  for (const auto& [state, on] :
-       {std::pair{Qt::Unchecked, false}, {Qt::PartiallyChecked, false}, {Qt::Checked, true}}) {
-    SetLines({kSquare + " a ", "   "});
-    check1->click();
-    ASSERT_EQ(check1->checkState(), state);
-    EXPECT_EQ(Control("Command5")->isEnabled(), !on) << state;
-    Editor(3)->setFocus();
-    QTest::keyClick(Editor(3), Qt::Key_Z);
-    EXPECT_EQ(PreviewText(), rows.arg(on ? "z" : "")) << state;
-  }
+  EXPECT_EQ(PreviewText(), rows.arg(step.follows ? "z" : ""));
+}
 
-  // Off: the stale preview is only recoloured, until Update Preview recomposes it.
-  check1->click();
+INSTANTIATE_TEST_SUITE_P(States, AutoPreview,
+                         ::testing::Values(AutoPreviewStep{1, Qt::Unchecked, false},
+                                           AutoPreviewStep{2, Qt::PartiallyChecked, false},
+                                           AutoPreviewStep{3, Qt::Checked, true}));
+
+// Off: the stale preview is only recoloured, until Update Preview recomposes it.
+TEST_F(LineEditors, OptionsRecolourAStalePreviewAndUpdatePreviewRecomposesIt) {
+  SetLines({"fresh"});
+  Control<QCheckBox>("Check1")->click();
   SetLines({"stale"});
   for (const auto& [option, colour] : {std::pair{"Option2", Qt::yellow}, {"Option1", Qt::white}}) {
     QTest::mouseClick(Control(option), Qt::LeftButton);
     EXPECT_EQ(Control("Text14")->palette().color(QPalette::Text), QColor(colour)) << option;
   }
-  EXPECT_EQ(PreviewText(), rows.arg("z"));
+  EXPECT_EQ(PreviewText(), "fresh\n\n\n\n\n\n\n");
   Click("Command5");
   EXPECT_EQ(PreviewText(), "stale\n\n\n\n\n\n\n");
+}
+
+using Press = std::tuple<Qt::Key, Qt::KeyboardModifiers, int>;  // key, modifiers, step
+class LineNavigation : public MainWindow, public ::testing::WithParamInterface<Press> {};
+
+TEST_P(LineNavigation, MovesTheFocusToTheNeighbouringEditorOnly) {
+  const auto [key, modifiers, step] = GetParam();
+  ShowAndFocus();
+  for (int k = 1; k <= 8; ++k) {
+    Editor(k)->setText("abcdefgh");
+    Editor(k)->setCursorPosition(k - 1);
+  }
+  for (int k = 1; k <= 8; ++k) {
+    Editor(k)->setFocus();
+    QTest::keyClick(Editor(k), key, modifiers);
+    EXPECT_TRUE(Editor(std::clamp(k + step, 1, 8))->hasFocus()) << "from Text" << k;
+  }
+  for (int k = 1; k <= 8; ++k) {  // each editor keeps its caret, and nothing is selected
+    EXPECT_EQ(Editor(k)->cursorPosition(), k - 1) << "Text" << k;
+    EXPECT_FALSE(Editor(k)->hasSelectedText());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, LineNavigation,
+                         ::testing::Values(Press{Qt::Key_Down, Qt::NoModifier, +1},
+                                           Press{Qt::Key_Up, Qt::NoModifier, -1},
+                                           Press{Qt::Key_Down, Qt::ShiftModifier, +1},
+                                           Press{Qt::Key_PageDown, Qt::NoModifier, 0}));
+
+TEST_F(LineEditors, SpacingFixerRecomposesAtEachReplacementAndTheSaveCarriesTheMarks) {
+  const QStringList before = {
+      "abc", "", "0123456789abcdefghijklmnopqrstuvwxyz", "  art", "", " x", "q", "end"};
+  SetLines(before);
+  std::vector<QString> previews;
+  QObject::connect(Control<QPlainTextEdit>("Text14"), &QPlainTextEdit::textChanged,
+                   [this, &previews] { previews.push_back(PreviewText()); });
+
+  dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
+  Click("Command9");
+  // After the k-th replacement the preview already shows it above the lines still unchanged.
+  ASSERT_EQ(previews.size(), 8u);
+  QStringList marked;
+  BindLines fixed;
+  for (int k = 1; k <= 8; ++k) {
+    marked << kSquare + before[k - 1].mid(1);
+    fixed[k - 1] = "\x85" + before[k - 1].mid(1).toStdString();
+    EXPECT_EQ(previews[k - 1], (marked + before.mid(k)).join('\n')) << k;
+    EXPECT_EQ(Editor(k)->cursorPosition(), 1) << k;
+  }
+  dialogs.file_choices = {disk / "fixed.cfg"};
+  Click("Command4");
+  EXPECT_EQ(testing::ReadBytes(disk / "fixed.cfg"), testing::BindBytes(fixed, TextColour::White));
 }
 
 // Auto Preview follows an edit by replacing the changed line's row only; whatever the edits,
@@ -302,53 +496,6 @@ TEST_F(LineEditors, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLin
                                       "  latez", "bottom ro!"}));
 }
 
-TEST_F(LineEditors, UpAndDownMoveTheFocusBetweenNeighbouringEditorsOnly) {
-  ShowAndFocus();
-  for (int k = 1; k <= 8; ++k) {
-    Editor(k)->setText("abcdefgh");
-    Editor(k)->setCursorPosition(k - 1);
-  }
-  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> presses[] = {
-      {Qt::Key_Down, Qt::NoModifier, +1}, {Qt::Key_Up, Qt::NoModifier, -1},
-      {Qt::Key_Down, Qt::ShiftModifier, +1}, {Qt::Key_PageDown, Qt::NoModifier, 0}};
-  for (const auto& [key, modifiers, step] : presses) {
-    for (int k = 1; k <= 8; ++k) {
-      Editor(k)->setFocus();
-      QTest::keyClick(Editor(k), key, modifiers);
-      EXPECT_TRUE(Editor(std::clamp(k + step, 1, 8))->hasFocus()) << key << " " << modifiers << k;
-    }
-  }
-  for (int k = 1; k <= 8; ++k) {  // each editor keeps its caret, and nothing is selected
-    EXPECT_EQ(Editor(k)->cursorPosition(), k - 1) << "Text" << k;
-    EXPECT_FALSE(Editor(k)->hasSelectedText());
-  }
-}
-
-TEST_F(LineEditors, SpacingFixerRecomposesAtEachReplacementAndTheSaveCarriesTheMarks) {
-  const QStringList before = {
-      "abc", "", "0123456789abcdefghijklmnopqrstuvwxyz", "  art", "", " x", "q", "end"};
-  SetLines(before);
-  std::vector<QString> previews;
-  QObject::connect(Control<QPlainTextEdit>("Text14"), &QPlainTextEdit::textChanged,
-                   [this, &previews] { previews.push_back(PreviewText()); });
-
-  dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
-  Click("Command9");
-  // After the k-th replacement the preview already shows it above the lines still unchanged.
-  ASSERT_EQ(previews.size(), 8u);
-  QStringList marked;
-  BindLines fixed;
-  for (int k = 1; k <= 8; ++k) {
-    marked << kSquare + before[k - 1].mid(1);
-    fixed[k - 1] = "\x85" + before[k - 1].mid(1).toStdString();
-    EXPECT_EQ(previews[k - 1], (marked + before.mid(k)).join('\n')) << k;
-    EXPECT_EQ(Editor(k)->cursorPosition(), 1) << k;
-  }
-  dialogs.file_choices = {disk / "fixed.cfg"};
-  Click("Command4");
-  EXPECT_EQ(testing::ReadBytes(disk / "fixed.cfg"), testing::BindBytes(fixed, TextColour::White));
-}
-
 TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeCancels) {
   QtUserDialogs dialogs(nullptr);
   WhenModalOpens([](QWidget* modal) {
@@ -367,34 +514,197 @@ TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeCancels) {
             Answer::Cancel);
 }
 
-using QtFileDialog = MainWindow;
+// The texts of the dialog's list of file types, as it shows them.
+QStringList ShownFileTypes(QFileDialog* dialog, int* selected) {
+  for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
+    if (box->findText("All Files", Qt::MatchStartsWith) < 0) continue;
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+    *selected = box->currentIndex();
+    return shown;
+  }
+  return {};
+}
+
+// The names the dialog lists in its folder, once it has read the folder.
+QStringList ListedNames(QFileDialog* dialog, qsizetype at_least) {
+  // The list of the folder's files, not the list of places beside it.
+  QListView* list = nullptr;
+  for (QListView* view : dialog->findChildren<QListView*>()) {
+    if (view->rootIndex().isValid()) list = view;
+  }
+  QStringList names;
+  if (!list) return names;
+  static_cast<void>(QTest::qWaitFor(
+      [&] {
+        names.clear();
+        const QModelIndex folder = list->rootIndex();
+        for (int row = 0; row < list->model()->rowCount(folder); ++row) {
+          names << list->model()->index(row, 0, folder).data().toString();
+        }
+        return names.size() >= at_least;
+      },
+      2000));
+  names.sort();
+  return names;
+}
+
+// As the dialog's Open or Save button does.
+void Accept(QFileDialog* dialog) {
+  static_cast<QDialog*>(dialog)->accept();
+}
+
+// Selects everything in the dialog's focused box and types `name` over it.
+void TypeFileName(QFileDialog* dialog, const QString& name) {
+  QWidget* box = testing::FocusIn(dialog);
+  ASSERT_NE(box, nullptr);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  testing::Type(box, name);
+}
+
+class QtFileDialog : public MainWindow {
+ protected:
+  QtFileDialog() {
+    Build(false, true);
+    form->SetLine(1, "hello");
+  }
+  const std::string hello = BindBytes({"hello", "", "", "", "", "", "", ""}, TextColour::White);
+};
+
+class QtFileDialogFilters : public QtFileDialog,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(QtFileDialogFilters, OfferConfigFilesFirstThenAllFiles) {
+  WhenModalOpens([](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    int selected = -1;
+    EXPECT_EQ(ShownFileTypes(dialog, &selected),
+              QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(dialog->selectedNameFilter(), "Config files (*.cfg)");
+    dialog->reject();
+  });
+  Click(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(OpenAndSave, QtFileDialogFilters,
+                         ::testing::Values("Command3", "Command4"));
+
+TEST_F(QtFileDialog, ListsAFileWithoutADotUnderAllFiles) {
+  WriteBytes(disk / "greet", hello);
+  WriteBytes(disk / "a.cfg", hello);
+  form->SetFileName(disk / "a.cfg");
+  WhenModalOpens([](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ListedNames(dialog, 1), QStringList({"a.cfg"}));
+    dialog->selectNameFilter(dialog->nameFilters().value(1));
+    EXPECT_EQ(ListedNames(dialog, 2), QStringList({"a.cfg", "greet"}));
+    dialog->selectFile("greet");
+    Accept(dialog);
+  });
+  form->SetLine(1, "");
+  Click("Command3");
+  EXPECT_EQ(form->Line(1), "hello");
+}
 
 TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
-  Build(false, true);
   WriteBytes(disk / "mybind", "old");
-  form->SetLine(1, "hello");
   form->SetFileName(disk / "earlier.cfg");
   bool asked = false;
   WhenModalOpens([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
-    EXPECT_EQ(dialog->selectedNameFilter(), "Config files (*.cfg)");
     WhenModalOpens([&](QWidget* question) {
       auto* box = qobject_cast<QMessageBox*>(question);
       asked = box != nullptr;
       asked ? box->button(QMessageBox::Yes)->click() : void(question->close());
     });
-    dialog->findChild<QLineEdit*>("fileNameEdit")->setText("mybind");
-    static_cast<QDialog*>(dialog)->accept();
+    TypeFileName(dialog, "mybind");
+    Accept(dialog);
   });
   Click("Command4");
 
   EXPECT_TRUE(asked);
   EXPECT_EQ(form->FileName(), disk / "mybind");
-  EXPECT_EQ(ReadBytes(disk / "mybind"),
-            BindBytes({"hello", "", "", "", "", "", "", ""}, TextColour::White));
+  EXPECT_EQ(ReadBytes(disk / "mybind"), hello);
 }
+
+TEST_F(QtFileDialog, RefusesANameHoldingADoubleQuoteAndStaysOpen) {
+  form->SetFileName(disk / "earlier.cfg");
+  QString message;
+  bool stayed_open = false;
+  WhenModalOpens([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    WhenModalOpens([&](QWidget* refusal) {
+      auto* box = qobject_cast<QMessageBox*>(refusal);
+      ASSERT_NE(box, nullptr);
+      message = box->windowTitle() + ": " + box->text();
+      EXPECT_EQ(box->icon(), QMessageBox::Critical);
+      EXPECT_EQ(box->buttons().size(), 1);
+      EXPECT_EQ(box->parentWidget(), dialog);
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    TypeFileName(dialog, "my\"bind.cfg");
+    Accept(dialog);
+    stayed_open = dialog->isVisible();
+    TypeFileName(dialog, "mybind.cfg");
+    Accept(dialog);
+  });
+  Click("Command4");
+
+  EXPECT_EQ(message,
+            "File Name Error: A file name cannot hold a double quote (\").\n"
+            "Please choose another name.");
+  EXPECT_TRUE(stayed_open);
+  EXPECT_FALSE(std::filesystem::exists(disk / "bind.cfg"));
+  EXPECT_EQ(form->FileName(), disk / "mybind.cfg");
+  EXPECT_EQ(ReadBytes(disk / "mybind.cfg"), hello);
+}
+
+class QtFileDialogNextStart
+    : public QtFileDialog,
+      public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+// Names are UTF-8 on the host; the dialog opens in the chosen file's folder with its name.
+TEST_P(QtFileDialogNextStart, ShowsTheFileTheUserChose) {
+  const QString folder = QString::fromUtf8(GetParam().first);
+  const QString name = QString::fromUtf8(GetParam().second);
+  const std::filesystem::path chosen =
+      disk /
+      std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(GetParam().first))) /
+      std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(GetParam().second)));
+  std::filesystem::create_directory(chosen.parent_path());
+  form->SetFileName(disk / "earlier.cfg");
+  WhenModalOpens([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    TypeFileName(dialog, folder + "/" + name);
+    Accept(dialog);
+  });
+  Click("Command4");
+  ASSERT_EQ(form->FileName(), chosen);
+  EXPECT_EQ(ReadBytes(chosen), hello);
+
+  QString started_in, shown_name;
+  WhenModalOpens([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    started_in = dialog->directory().dirName();
+    if (auto* box = qobject_cast<QLineEdit*>(testing::FocusIn(dialog))) shown_name = box->text();
+    dialog->reject();
+  });
+  Click("Command4");
+  EXPECT_EQ(started_in, folder);
+  EXPECT_EQ(shown_name, name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, QtFileDialogNextStart,
+                         ::testing::Values(std::pair{"binds", "mine.cfg"},
+                                           std::pair{"\xC5\x82ukasz",
+                                                     "\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg"}));
 
 }  // namespace
 }  // namespace vbe

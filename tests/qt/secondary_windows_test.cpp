@@ -1,4 +1,5 @@
 // The locator window (Form2) and the read-me window (Form3), opened from the main window.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,34 +60,141 @@ class Locator : public testing::MainWindowTest {
   QString Text15() { return Control<QLineEdit>("Text15")->text(); }
 };
 
-TEST_F(Locator, OkTakesTheOpenedFolderOnlyWhenItHoldsTheAutoexecAndCancelTakesNothing) {
+const testing::Box kNotFound{"Sorry, can't find the autoexec.cfg file in that folder",
+                             "File not found", 16};
+
+TEST_F(Locator, OkTestsTheOpenedFolderNotTheHighlightedOne) {
   WriteBytes(disk / "autoexec.cfg", "");
-  Form2* first = Open();
+  Open();
   for (const char* name : {"Program Files", "Vellmar"}) DoubleClick(name);
   ClickFolder("main");
   ASSERT_EQ(Dir1()->currentItem(), Item("main"));
-  EXPECT_EQ(Open(), first) << "one window";
-  Press("Command1");  // tests the opened Vellmar, not the highlighted main
-  const testing::Box not_found{"Sorry, can't find the autoexec.cfg file in that folder",
-                               "File not found", 16};
-  EXPECT_EQ(dialogs.boxes, testing::Boxes{not_found});
+  Press("Command1");
+  EXPECT_EQ(dialogs.boxes, testing::Boxes{kNotFound});
   ASSERT_TRUE(Window() && Window()->isVisible());
   EXPECT_EQ(Window()->CurrentFolder(), "c:\\Program Files\\Vellmar");
+  EXPECT_EQ(Text15(), kPreset);
+}
+
+TEST_F(Locator, OneWindowAtATimeAndCancelTakesNothing) {
+  Form2* first = Open();
+  DoubleClick("Program Files");
+  EXPECT_EQ(Open(), first);
+  EXPECT_EQ(Window()->CurrentFolder(), "c:\\Program Files") << "shown again as it was";
   Press("Command2");
   EXPECT_EQ(Window(), nullptr);
   EXPECT_EQ(Text15(), kPreset);
+  EXPECT_EQ(Open()->CurrentFolder(), "c:\\") << "a new window starts afresh";
+}
 
-  ASSERT_EQ(Open()->CurrentFolder(), "c:\\") << "a new window starts afresh";
+TEST_F(Locator, OkOnADrivesRootTakesTheFolderWithItsBackslash) {
+  WriteBytes(disk / "autoexec.cfg", "");
+  Open();
   DoubleClick("Binds");
   DoubleClick("c:\\");
   Press("Command1");
   EXPECT_EQ(Text15(), "c:\\");
+  EXPECT_EQ(Window(), nullptr);
+}
+
+TEST_F(Locator, OkOnTheFolderOfTheAutoexecWritesItAndCloses) {
   Open();
   for (const char* name : {"Program Files", "Vellmar", "main"}) DoubleClick(name);
   Press("Command1");
-  EXPECT_EQ(dialogs.boxes, testing::Boxes{not_found});
+  EXPECT_TRUE(dialogs.boxes.empty());
   EXPECT_EQ(Text15(), kMain);
   EXPECT_EQ(Window(), nullptr) << "the window closed and is gone";
+}
+
+class LocatorKey : public Locator,
+                   public ::testing::WithParamInterface<std::pair<Qt::Key, Qt::KeyboardModifier>> {
+};
+
+TEST_P(LocatorKey, OpensTheHighlightedFolder) {
+  const auto [key, modifier] = GetParam();
+  Open();
+  ClickFolder("Program Files");
+  QTest::keyClick(Dir1(), key, modifier);
+  EXPECT_EQ(Window()->CurrentFolder(), "c:\\Program Files");
+  EXPECT_NE(Item("Vellmar"), nullptr);
+  EXPECT_TRUE(Window()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(ReturnAndEnter, LocatorKey,
+                         ::testing::Values(std::pair{Qt::Key_Return, Qt::NoModifier},
+                                           std::pair{Qt::Key_Enter, Qt::KeypadModifier}));
+
+TEST_F(Locator, FocusStartsInTheDriveListAndTabGoesToOkCancelAndTheFolders) {
+  ShowAndFocus();
+  Form2* window = Open();
+  ASSERT_NE(testing::FocusIn(window), nullptr);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Drive1");
+  for (const char* name : {"Command1", "Command2", "Dir1", "Drive1"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
+  }
+}
+
+TEST_F(Locator, AMinimisedWindowIsRestoredByTheButton) {
+  Form2* window = Open();
+  window->showMinimized();
+  ASSERT_TRUE(window->isMinimized());
+  EXPECT_EQ(Open(), window);
+  EXPECT_FALSE(window->isMinimized());
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Locator, OpensCentredOverTheMainWindowAndShowsItsMessagesOverItself) {
+  Build(false, true);
+  form->move(40, 60);
+  Form2* window = Open();
+  EXPECT_LE((window->geometry().center() - form->geometry().center()).manhattanLength(), 1);
+  QWidget* owner = nullptr;
+  testing::WhenModalOpens([&](QWidget* modal) {
+    owner = modal->parentWidget();
+    modal->close();
+  });
+  Press("Command1");  // c:\ holds no autoexec.cfg
+  EXPECT_EQ(owner, window);
+}
+
+// The autoexec option through the real windows: the folder picked with the keyboard, the
+// option ticked, a key picked from the list, and Save with the user's choices.
+TEST_F(Locator, SaveAppendsTheBindToTheAutoexecOfTheFolderPickedWithTheKeyboard) {
+  ShowAndFocus();
+  QTest::mouseClick(Control("Command7"), Qt::LeftButton);
+  Form2* window = Window();
+  ASSERT_NE(window, nullptr);
+  ASSERT_NE(testing::FocusIn(window), nullptr);
+  for (int tab = 0; tab < 3; ++tab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Dir1());
+  // c:\ lists Binds, then Program Files; each opened folder lists its one subfolder.
+  for (int down : {2, 1, 1}) {
+    for (int i = 0; i < down; ++i) QTest::keyClick(Dir1(), Qt::Key_Down);
+    QTest::keyClick(Dir1(), Qt::Key_Return);
+  }
+  QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_EQ(Text15(), kMain);
+
+  QTest::mouseClick(Control("Check2"), Qt::LeftButton);
+  auto* combo = Control<QComboBox>("Combo1");
+  combo->showPopup();
+  QAbstractItemView* list = combo->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+  list->setCurrentIndex(list->model()->index(combo->findText("p"), 0));
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(combo->currentText(), "p");
+
+  form->SetLine(1, "hello");
+  dialogs.file_choices = {disk / "Program Files" / "Vellmar" / "main" / "greet.cfg"};
+  dialogs.answers = {Answer::Yes};
+  QTest::mouseClick(Control("Command4"), Qt::LeftButton);
+  EXPECT_EQ(dialogs.boxes, testing::Boxes({{"File saved .. Proceed to modify autoexec.cfg file?",
+                                            "Modify autoexec?", 67}}));
+  EXPECT_EQ(testing::ReadBytes(disk / "Program Files" / "Vellmar" / "main" / "autoexec.cfg"),
+            "exec a.cfg\r\nbind \"p\" exec greet.cfg\r\n");
 }
 
 TEST_F(Locator, ADriveThatCannotBeEnteredIsReportedAndTheFoldersStay) {
@@ -121,13 +229,19 @@ QList<Form3*> OpenReadMes() {
   return found;
 }
 
-TEST_F(ReadMeWindow, ShowsTheNotesOnceReadOnlySizedFromTheScreenAndExitClosesIt) {
+TEST_F(ReadMeWindow, OpensOnceAndExitClosesIt) {
   Click("Command8");
+  Click("Command8");
+  EXPECT_EQ(OpenReadMes().size(), 1);
+  Click("Command6");
+  EXPECT_EQ(program_ends, 1);
+  EXPECT_TRUE(OpenReadMes().empty());
+}
+
+TEST_F(ReadMeWindow, ShowsTheNotesReadOnly) {
   Click("Command8");
   ASSERT_EQ(OpenReadMes().size(), 1);
   auto* text1 = OpenReadMes()[0]->findChild<QPlainTextEdit*>("Text1");
-  EXPECT_EQ(ReadMeTextTwips(800, 600), (TwipSize{12000, 8338}));
-  EXPECT_EQ(text1->geometry(), QRect(0, 0, 800, 755)) << "on an 800 by 800 screen";
 
   const QByteArray notes = QByteArray::fromStdString(std::string(ReadMeText()));
   EXPECT_EQ(notes.count('\r') + notes.count('\n'), 2 * notes.count("\r\n")) << "only CR LF";
@@ -140,10 +254,28 @@ TEST_F(ReadMeWindow, ShowsTheNotesOnceReadOnlySizedFromTheScreenAndExitClosesIt)
   for (auto key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete}) QTest::keyClick(text1, key);
   QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(text1->toPlainText(), shown);
+}
 
-  Click("Command6");
-  EXPECT_EQ(program_ends, 1);
-  EXPECT_TRUE(OpenReadMes().empty());
+// The load step's size is the screen's, less room for the caption and the taskbar.
+TEST_F(ReadMeWindow, TheBoxHasTheScreensSizeWhileMaximisedAndFitsASmallerWindow) {
+  EXPECT_EQ(ReadMeTextTwips(800, 600), (TwipSize{12000, 8338}));
+  Click("Command8");
+  ASSERT_EQ(OpenReadMes().size(), 1);
+  Form3* window = OpenReadMes()[0];
+  auto* text1 = window->findChild<QPlainTextEdit*>("Text1");
+  EXPECT_EQ(text1->geometry(), QRect(0, 0, 800, 755)) << "on an 800 by 800 screen";
+
+  window->showNormal();
+  ASSERT_TRUE(
+      QTest::qWaitFor([window] { return !window->isMaximized() && window->width() < 800; }));
+  EXPECT_EQ(text1->geometry(), window->rect());
+  window->resize(500, 790);
+  EXPECT_EQ(text1->geometry(), QRect(0, 0, 500, 755));
+  window->resize(300, 200);
+  EXPECT_EQ(text1->geometry(), QRect(0, 0, 300, 200));
+  window->showMaximized();
+  ASSERT_TRUE(QTest::qWaitFor([window] { return window->isMaximized(); }));
+  EXPECT_EQ(text1->geometry(), QRect(0, 0, 800, 755));
 }
 
 }  // namespace
