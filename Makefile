@@ -1,14 +1,16 @@
 # Two commands on a fresh Debian 12 machine: `make run` and `make test`.
 # More: `make bench` (speed and memory against their budgets), `make fuzz` (libFuzzer targets,
 # FUZZ_SECONDS each), `make asan` (the test suite under AddressSanitizer and UBSan),
-# `make check-windows` (the Windows-only code with MinGW-w64), `make package-check` (install
+# `make check-windows` (the Windows-only code with MinGW-w64), `make windows` (the Windows
+# program, cross-built), `make test-windows-ui` (its windows' tests under Wine and Xvfb), `make package-check` (install
 # and validate the desktop files).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz asan check-windows package-check clean
+.PHONY: all deps configure build run test bench fuzz asan check-windows windows test-windows-ui \
+  package-check clean
 
 all: build
 
@@ -51,6 +53,16 @@ asan:
 check-windows:
 	@scripts/check-windows-build
 
+windows:
+	@scripts/install-deps g++-mingw-w64-x86-64-posix
+	@cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DVBE_BUILD_TESTS=OFF > /dev/null
+	@cmake --build build-windows -j $(JOBS) --target vellmar-bind-editor
+	@ls -l build-windows/bin/vellmar-bind-editor.exe
+
+test-windows-ui:
+	@scripts/test-windows-ui
+
 package-check: build
 	@scripts/install-deps desktop-file-utils appstream
 	@rm -rf $(BUILD_DIR)/package-root
@@ -65,4 +77,4 @@ package-check: build
 	@echo "package-check: installed files are in place and valid"
 
 clean:
-	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-windows build-windows-ui
