@@ -24,20 +24,28 @@ Fn User32Function(const char* name) {
 
 DWORD KindStyle(const ControlRow& row) {
   switch (row.kind) {
-    case ControlKind::PictureButton: return BS_OWNERDRAW | WS_TABSTOP;
-    case ControlKind::Button: return BS_PUSHBUTTON | WS_TABSTOP;
+    case ControlKind::PictureButton:
+      return BS_OWNERDRAW | WS_TABSTOP;
+    case ControlKind::Button:
+      return BS_PUSHBUTTON | WS_TABSTOP;
     case ControlKind::LineEditor:
       return ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (row.locked ? ES_READONLY : 0);
     case ControlKind::MultiLineBox:
       return ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (row.locked ? ES_READONLY : 0);
-    case ControlKind::OptionButton: return BS_AUTORADIOBUTTON | WS_TABSTOP;
-    case ControlKind::CheckBox: return BS_AUTO3STATE | WS_TABSTOP;
-    case ControlKind::Label: return SS_LEFT | SS_NOPREFIX;
-    case ControlKind::ComboBox: return CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
-    case ControlKind::DriveList: return CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    case ControlKind::OptionButton:
+      return BS_AUTORADIOBUTTON | WS_TABSTOP;
+    case ControlKind::CheckBox:
+      return BS_AUTO3STATE | WS_TABSTOP;
+    case ControlKind::Label:
+      return SS_LEFT | SS_NOPREFIX;
+    case ControlKind::ComboBox:
+      return CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+    case ControlKind::DriveList:
+      return CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
     case ControlKind::FolderList:
       return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
-    case ControlKind::Shape: break;
+    case ControlKind::Shape:
+      break;
   }
   return 0;
 }
@@ -45,12 +53,17 @@ DWORD KindStyle(const ControlRow& row) {
 const wchar_t* KindClass(ControlKind kind) {
   switch (kind) {
     case ControlKind::LineEditor:
-    case ControlKind::MultiLineBox: return L"EDIT";
-    case ControlKind::Label: return L"STATIC";
+    case ControlKind::MultiLineBox:
+      return L"EDIT";
+    case ControlKind::Label:
+      return L"STATIC";
     case ControlKind::ComboBox:
-    case ControlKind::DriveList: return L"COMBOBOX";
-    case ControlKind::FolderList: return L"LISTBOX";
-    default: return L"BUTTON";
+    case ControlKind::DriveList:
+      return L"COMBOBOX";
+    case ControlKind::FolderList:
+      return L"LISTBOX";
+    default:
+      return L"BUTTON";
   }
 }
 
@@ -98,13 +111,17 @@ COLORREF ResolveColour(LayoutColour colour, COLORREF fallback) {
   switch (colour.kind) {
     case LayoutColour::Kind::Rgb:
       return RGB((colour.value >> 16) & 0xFF, (colour.value >> 8) & 0xFF, colour.value & 0xFF);
-    case LayoutColour::Kind::System: return GetSysColor(colour.value);
-    case LayoutColour::Kind::Default: break;
+    case LayoutColour::Kind::System:
+      return GetSysColor(colour.value);
+    case LayoutColour::Kind::Default:
+      break;
   }
   return fallback;
 }
 
-LayoutFonts::~LayoutFonts() { Release(); }
+LayoutFonts::~LayoutFonts() {
+  Release();
+}
 
 void LayoutFonts::Release() {
   for (HFONT& font : fonts_) {
@@ -130,9 +147,9 @@ void LayoutFonts::Create(UINT dpi) {
   };
   for (const Spec& spec : specs) {
     const int height = -MulDiv(spec.hundredths_of_point, static_cast<int>(dpi), 7200);
-    fonts_[static_cast<int>(spec.name)] =
-        CreateFontW(height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, spec.pitch, spec.face);
+    fonts_[static_cast<int>(spec.name)] = CreateFontW(
+        height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, spec.pitch, spec.face);
   }
 }
 
@@ -178,7 +195,9 @@ HICON MakeArtworkIcon(std::string_view name) {
       out[i] = a == 0 ? 0 : p;
       continue;
     }
-    const auto straight = [a](std::uint32_t c) { return std::min<std::uint32_t>(255, c * 255 / a); };
+    const auto straight = [a](std::uint32_t c) {
+      return std::min<std::uint32_t>(255, c * 255 / a);
+    };
     out[i] = a << 24 | straight((p >> 16) & 0xFF) << 16 | straight((p >> 8) & 0xFF) << 8 |
              straight(p & 0xFF);
   }
@@ -236,8 +255,8 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
   for (const ControlRow* row : order) {
     for (const AccessibleName& name : names) {
       if (std::string_view(name.control) != row->name) continue;
-      HWND label = CreateWindowExW(0, L"STATIC", name.name, WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
-                                   0, 0, 0, 0, parent, nullptr, instance, nullptr);
+      HWND label = CreateWindowExW(0, L"STATIC", name.name, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0,
+                                   0, 0, 0, parent, nullptr, instance, nullptr);
       SetPropW(label, L"VbeAccessibleName", reinterpret_cast<HANDLE>(1));
     }
     DWORD style = WS_CHILD | KindStyle(*row);
@@ -246,13 +265,14 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
     // Option buttons one after the other form one group; everything else starts its own.
     const bool joins_group = row->kind == ControlKind::OptionButton && previous &&
                              previous->kind == ControlKind::OptionButton;
+    // Tab reaches a group of option buttons once, at its selected button.
+    if (joins_group) style &= ~WS_TABSTOP;
     if (!joins_group && row->tab >= 0) style |= WS_GROUP;
     const int id = kFirstControlId + static_cast<int>(row - rows.data());
     const std::wstring caption = BindTextToWide(row->caption);
-    HWND control = CreateWindowExW(0, KindClass(row->kind),
-                                   row->kind == ControlKind::ComboBox ? L"" : caption.c_str(), style,
-                                   0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
-                                   instance, nullptr);
+    HWND control = CreateWindowExW(
+        0, KindClass(row->kind), row->kind == ControlKind::ComboBox ? L"" : caption.c_str(), style,
+        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
     NameControl(control, row->name);
     if (row->max_length > 0) SendMessageW(control, EM_LIMITTEXT, row->max_length, 0);
     if (row->checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);

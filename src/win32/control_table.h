@@ -24,7 +24,9 @@ namespace vbe {
 void EnablePerMonitorDpi();
 // The DPI a window is drawn at.
 UINT WindowDpi(HWND window);
-inline int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+inline int TwipsToPixels(int twips, UINT dpi) {
+  return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
 // The outer size of a window whose client area is `width` by `height` twips.
 SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD ex_style, UINT dpi);
 
@@ -74,8 +76,8 @@ class ControlSet {
   // is their z-order, so Tab and the dialog keys follow it. A control with an accessible name
   // gets an empty-sized label of that name just before it, which screen readers read as its
   // name. Control identifiers start at 100, clear of the Enter and Escape commands.
-  void Build(HWND parent, std::span<const ControlRow> rows,
-             std::span<const AccessibleName> names, UINT dpi);
+  void Build(HWND parent, std::span<const ControlRow> rows, std::span<const AccessibleName> names,
+             UINT dpi);
   // Places and sizes every control, and sets its font, at `dpi`.
   void Place(UINT dpi);
 

@@ -21,10 +21,17 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 
 // What a screen reader calls the controls that have no caption of their own.
 constexpr ControlSet::AccessibleName kAccessibleNames[] = {
-    {"Text1", L"Line 1"},   {"Text2", L"Line 2"},  {"Text3", L"Line 3"},
-    {"Text4", L"Line 4"},   {"Text5", L"Line 5"},  {"Text6", L"Line 6"},
-    {"Text7", L"Line 7"},   {"Text8", L"Line 8"},  {"Text14", L"Preview"},
-    {"Text15", L"Location of autoexec.cfg file"}, {"Combo1", L"Bind it to this key -"},
+    {"Text1", L"Line 1"},
+    {"Text2", L"Line 2"},
+    {"Text3", L"Line 3"},
+    {"Text4", L"Line 4"},
+    {"Text5", L"Line 5"},
+    {"Text6", L"Line 6"},
+    {"Text7", L"Line 7"},
+    {"Text8", L"Line 8"},
+    {"Text14", L"Preview"},
+    {"Text15", L"Location of autoexec.cfg file"},
+    {"Combo1", L"Bind it to this key -"},
 };
 
 bool IsTextBox(const ControlRow& row) {
@@ -91,7 +98,9 @@ void Form1::Show(int show_command) {
   SetFocus(Control("Command1"));
 }
 
-HWND Form1::Control(const char* name) const { return controls_.Find(name); }
+HWND Form1::Control(const char* name) const {
+  return controls_.Find(name);
+}
 
 void Form1::BuildControls() {
   controls_.Build(window_, MainWindowControls(), kAccessibleNames, WindowDpi(window_));
@@ -176,8 +185,11 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DRAWITEM:
       DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       return TRUE;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      Paint();
+      return 0;
     case WM_ACTIVATE:
       // The focus comes back to the control that had it, as in a dialog.
       if (LOWORD(wparam) == WA_INACTIVE) {
@@ -282,7 +294,8 @@ void Form1::DrawPictureButton(const DRAWITEMSTRUCT& item) {
   SetTextColor(dc, GetSysColor(IsWindowEnabled(item.hwndItem) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   HGDIOBJ old_font = SelectObject(dc, controls_.Fonts().Get(FontName::Default));
   DrawTextW(dc, caption, -1, &text_rect,
-            DT_CENTER | DT_SINGLELINE | DT_VCENTER | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0));
+            DT_CENTER | DT_SINGLELINE | DT_VCENTER |
+                ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0));
   SelectObject(dc, old_font);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = rect;
@@ -372,13 +385,17 @@ std::string WindowBytes(HWND control) {
 }
 }  // namespace
 
-std::string Form1::Key() const { return WindowBytes(combo1_); }
+std::string Form1::Key() const {
+  return WindowBytes(combo1_);
+}
 
 bool Form1::AddToAutoexec() const {
   return SendMessageW(check2_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-std::string Form1::AutoexecFolder() const { return WindowBytes(text15_); }
+std::string Form1::AutoexecFolder() const {
+  return WindowBytes(text15_);
+}
 
 void Form1::SetAutoexecFolder(const std::string& folder) {
   const std::wstring wide = BindTextToWide(folder);
@@ -387,9 +404,12 @@ void Form1::SetAutoexecFolder(const std::string& folder) {
 
 int Form1::Check1Value() const {
   switch (SendMessageW(check1_, BM_GETCHECK, 0, 0)) {
-    case BST_CHECKED: return 1;
-    case BST_INDETERMINATE: return 2;
-    default: return 0;
+    case BST_CHECKED:
+      return 1;
+    case BST_INDETERMINATE:
+      return 2;
+    default:
+      return 0;
   }
 }
 

@@ -16,11 +16,12 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 Form3::Form3() {
   RegisterFormClass(kClassName, WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   const std::wstring title = BindTextToWide(ReadMeTitle);
-  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                  nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  // Created at its restored size for the DPI of the screen it opens on.
+  const SIZE size =
+      WindowSizeForClient(ReadMeClientWidth, ReadMeClientHeight, kStyle, 0, WindowDpi(nullptr));
+  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
+                  size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   const UINT dpi = WindowDpi(window_);
-  const SIZE size = WindowSizeForClient(ReadMeClientWidth, ReadMeClientHeight, kStyle, 0, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   const ControlRow& row = ReadMeTextRow;
   text1_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
@@ -93,7 +94,9 @@ LRESULT CALLBACK Form3::WindowProc(HWND window, UINT message, WPARAM wparam, LPA
 
 LRESULT Form3::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_SIZE: SizeReadMeText(); return 0;
+    case WM_SIZE:
+      SizeReadMeText();
+      return 0;
     case WM_CTLCOLORSTATIC:
       // A read-only box in a text box's own colours.
       SetTextColor(reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_WINDOWTEXT));

@@ -12,7 +12,9 @@ namespace {
 constexpr unsigned char kSpacingMarkByte = 0x85;
 constexpr wchar_t kEllipsis = L'\u2026';
 
-bool IsSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+bool IsSurrogate(wchar_t c) {
+  return c >= 0xD800 && c <= 0xDFFF;
+}
 
 std::optional<unsigned char> ByteOf(wchar_t c) {
   if (IsSurrogate(c)) return std::nullopt;
@@ -27,8 +29,8 @@ std::wstring BindTextToWide(std::string_view bytes) {
   text.reserve(bytes.size());
   for (char b : bytes) {
     const auto byte = static_cast<unsigned char>(b);
-    text += byte == kSpacingMarkByte ? SpacingMarkShown
-                                     : static_cast<wchar_t>(Cp1252ToUnicode(byte));
+    text +=
+        byte == kSpacingMarkByte ? SpacingMarkShown : static_cast<wchar_t>(Cp1252ToUnicode(byte));
   }
   return text;
 }

@@ -19,10 +19,14 @@ void Win32UserDialogs::SetFilter(std::string_view filter_list) {
 Answer Win32UserDialogs::ShowMessage(std::string_view text, std::string_view title, int style) {
   const std::wstring wide_text = Utf8ToWide(text), wide_title = Utf8ToWide(title);
   switch (MessageBoxW(owner_, wide_text.c_str(), wide_title.c_str(), static_cast<UINT>(style))) {
-    case IDOK: return Answer::Ok;
-    case IDYES: return Answer::Yes;
-    case IDNO: return Answer::No;
-    default: return Answer::Cancel;
+    case IDOK:
+      return Answer::Ok;
+    case IDYES:
+      return Answer::Yes;
+    case IDNO:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 

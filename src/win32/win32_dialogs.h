@@ -19,8 +19,8 @@ class Win32UserDialogs : public UserDialogs {
   void SetFlags(int flags) { flags_ = flags; }
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
-  std::optional<std::filesystem::path> ChooseFile(
-      FileDialogMode mode, const std::filesystem::path& file_name) override;
+  std::optional<std::filesystem::path> ChooseFile(FileDialogMode mode,
+                                                  const std::filesystem::path& file_name) override;
 
  private:
   HWND owner_;
