@@ -26,6 +26,9 @@ Form2::Form2(Form2Host host)
   const std::wstring title = BindTextToWide(LocatorTitle);
   CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                   host.owner, nullptr, GetModuleHandleW(nullptr), this);
+  icon_ = MakeArtworkIcon("window");
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   controls_.Build(window_, LocatorWindowControls(), {}, WindowDpi(window_));
   drive1_ = controls_.Find("Drive1");
   dir1_ = controls_.Find("Dir1");
@@ -60,6 +63,7 @@ Form2::~Form2() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
+  if (icon_) DestroyIcon(icon_);
 }
 
 void Form2::ShowInFront() {

@@ -55,6 +55,7 @@ class Form2 : public LocatorWindow {
   std::string current_folder_;
   std::vector<std::string> item_folders_;  // the folder of each Dir1 item
   HWND window_ = nullptr;
+  HICON icon_ = nullptr;
   HWND drive1_ = nullptr, dir1_ = nullptr;
   HWND last_focus_ = nullptr;
   ControlSet controls_;

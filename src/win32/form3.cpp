@@ -21,6 +21,9 @@ Form3::Form3() {
       WindowSizeForClient(ReadMeClientWidth, ReadMeClientHeight, kStyle, 0, WindowDpi(nullptr));
   CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
                   size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  icon_ = MakeArtworkIcon("window");
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   const UINT dpi = WindowDpi(window_);
 
   const ControlRow& row = ReadMeTextRow;
@@ -43,6 +46,7 @@ Form3::~Form3() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
+  if (icon_) DestroyIcon(icon_);
 }
 
 void Form3::ShowInFront() {

@@ -27,6 +27,7 @@ class Form3 {
   void SizeReadMeText();
 
   HWND window_ = nullptr;
+  HICON icon_ = nullptr;
   HWND text1_ = nullptr;
   bool shown_ = false;
   LayoutFonts fonts_;
