@@ -218,13 +218,8 @@ TEST_F(MainWindow, PreviewFollowsTypingWhileAutoPreviewIsOnAndTheOptionsColourIt
   EXPECT_EQ(WindowText(Get("Text14")), rows);
   EXPECT_EQ(preview_colour(), std::pair(RGB(255, 255, 255), GetSysColor(COLOR_MENUTEXT)));
 
-  Click(Get("Option2"));
-  EXPECT_EQ(preview_colour().first, RGB(255, 255, 0));
-  EXPECT_EQ(WindowText(Get("Text14")), rows) << "recoloured, not recomposed";
-  Click(Get("Option1"));
-  EXPECT_EQ(preview_colour().first, RGB(255, 255, 255));
-
-  // Check1 greyed, then cleared: typing leaves the preview, Update Preview recomposes it.
+  // Check1 greyed, then cleared: typing leaves the preview, and the options only recolour
+  // the stale text, until Update Preview recomposes it.
   for (const LRESULT state : {BST_INDETERMINATE, BST_UNCHECKED}) {
     Click(Get("Check1"));
     ASSERT_EQ(SendMessageW(Get("Check1"), BM_GETCHECK, 0, 0), state);
@@ -232,6 +227,12 @@ TEST_F(MainWindow, PreviewFollowsTypingWhileAutoPreviewIsOnAndTheOptionsColourIt
     Type(Line(8), L"q");
     EXPECT_EQ(WindowText(Get("Text14")), rows) << state;
   }
+  Click(Get("Option2"));
+  EXPECT_EQ(preview_colour().first, RGB(255, 255, 0));
+  EXPECT_EQ(WindowText(Get("Text14")), rows) << "recoloured, not recomposed";
+  Click(Get("Option1"));
+  EXPECT_EQ(preview_colour().first, RGB(255, 255, 255));
+  EXPECT_EQ(WindowText(Get("Text14")), rows);
   Click(Get("Command5"));
   EXPECT_EQ(WindowText(Get("Text14")), L"a" + kSquare + L"\r\n\r\nz\r\n\r\n\r\n\r\n\r\nqq");
   Click(Get("Check1"));
