@@ -52,6 +52,28 @@ TEST_F(MainWindow, PlacesEveryControlOfItsTableInTwipsAtTheWindowsDpi) {
   }
 }
 
+TEST_F(MainWindow, MovingToAScreenOfAnotherDpiPlacesEverythingAgainAtThatDpi) {
+  constexpr UINT dpi = 144;
+  RECT suggested{10, 10, 20, 20};
+  SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+  // (The window's frame stays at Wine's own DPI, so its client size is not compared here.)
+  for (const char* name : {"Text1", "Command4", "Check2", "Text14"}) {
+    const RECT place = ClientRectOf(Get(name));
+    const auto& rows = MainWindowControls();
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) {
+      return std::string_view(r.name) == name;
+    });
+    const RECT want = PixelRect(*row, dpi);
+    EXPECT_EQ(place.left, want.left) << name;
+    EXPECT_EQ(place.bottom, want.bottom) << name;
+  }
+  // The fonts follow: a line editor's font is 9.75 points at 144 dots per inch.
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Line(1), WM_GETFONT, 0, 0)), sizeof(font), &font);
+  EXPECT_EQ(font.lfHeight, -MulDiv(975, dpi, 7200));
+}
+
 TEST_F(MainWindow, StartsWithTheLayoutsCaptionsTextsAndStates) {
   const std::pair<const char*, std::wstring> texts[] = {
       {"Command1", L"&New"},
