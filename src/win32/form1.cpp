@@ -119,6 +119,7 @@ void Form1::BuildControls() {
   check2_ = Control("Check2");
   SendMessageW(check2_, BM_SETSTYLE, BS_AUTOCHECKBOX, FALSE);
   text14_ = Control("Text14");
+  LetTabLeave(text14_);
   text15_ = Control("Text15");
   command5_ = Control("Command5");
   combo1_ = Control("Combo1");

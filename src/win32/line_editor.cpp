@@ -11,6 +11,7 @@ constexpr wchar_t kStateProperty[] = L"VbeLineEditor";
 
 struct Subclass {
   WNDPROC original = nullptr;
+  bool tab_leaves = false;
   std::function<void(WPARAM)> on_key_down;
   std::function<void()> on_return;
 };
@@ -50,6 +51,11 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
   const WNDPROC original = state->original;
   switch (message) {
     case WM_GETDLGCODE:
+      if (state->tab_leaves && lparam &&
+          reinterpret_cast<const MSG*>(lparam)->message == WM_KEYDOWN && wparam == VK_TAB) {
+        return CallWindowProcW(original, window, message, wparam, lparam) &
+               ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+      }
       if (state->on_return && lparam &&
           reinterpret_cast<const MSG*>(lparam)->message == WM_KEYDOWN && wparam == VK_RETURN) {
         return DLGC_WANTMESSAGE | CallWindowProcW(original, window, message, wparam, lparam);
@@ -97,6 +103,10 @@ Subclass* Attach(HWND control) {
 
 void MakeLineEditor(HWND edit, std::function<void(WPARAM)> on_key_down) {
   Attach(edit)->on_key_down = std::move(on_key_down);
+}
+
+void LetTabLeave(HWND box) {
+  Attach(box)->tab_leaves = true;
 }
 
 void TakeReturnKey(HWND control, std::function<void()> on_return) {

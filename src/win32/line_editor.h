@@ -16,4 +16,8 @@ void MakeLineEditor(HWND edit, std::function<void(WPARAM key)> on_key_down = {})
 // Makes a control hand Return to `on_return` instead of to the dialog keys.
 void TakeReturnKey(HWND control, std::function<void()> on_return);
 
+// Lets Tab leave a multi-line box, which would otherwise keep it: the preview box is read-only
+// and holds no tabs.
+void LetTabLeave(HWND box);
+
 }  // namespace vbe

@@ -123,6 +123,22 @@ TEST_F(MainWindow, TabFollowsTheLayoutFromNewAndSkipsHiddenControls) {
   }
 }
 
+TEST_F(MainWindow, TheTabKeyMovesOnFromEveryBoxIncludingThePreview) {
+  for (const auto& [from, to] : {std::pair{"Text8", "Option1"},
+                                 {"Text14", "Command6"},
+                                 {"Text15", "Check2"},
+                                 {"Combo1", "Command7"}}) {
+    HWND focus = Get(from);
+    if (std::string_view(from) == "Combo1") focus = FindWindowExW(focus, nullptr, L"EDIT", nullptr);
+    SetFocus(focus);
+    MSG msg{focus, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(HandleDialogKeys(msg)) << from;
+    Pump();
+    const char* name = ControlName(GetFocus());
+    EXPECT_STREQ(name ? name : "(unnamed)", to) << "from " << from;
+  }
+}
+
 TEST_F(MainWindow, AccessKeysWithAltClickTheirButtonsAndPlainLettersDoNot) {
   const auto press = [&](wchar_t letter, UINT message) {
     MSG msg{GetFocus(), message, letter, 0, 0, {}};

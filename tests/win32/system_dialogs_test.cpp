@@ -8,9 +8,10 @@ namespace fs = std::filesystem;
 namespace vbe::testing {
 namespace {
 
-// Waits up to five seconds for a dialog of this thread's process with that title.
+// Waits up to forty seconds for a dialog of this process with that title: the first file
+// dialog in a fresh Wine prefix takes many seconds to appear.
 HWND WaitForDialog(const wchar_t* title) {
-  for (int i = 0; i < 250; ++i) {
+  for (int i = 0; i < 2000; ++i) {
     if (HWND box = FindWindowW(L"#32770", title)) return box;
     Sleep(20);
   }
