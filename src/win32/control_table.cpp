@@ -43,7 +43,9 @@ DWORD KindStyle(const ControlRow& row) {
     case ControlKind::DriveList:
       return CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
     case ControlKind::FolderList:
-      return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
+      // Drawn by its window: each folder indented under the one it lies in.
+      return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL |
+             WS_BORDER | WS_TABSTOP;
     case ControlKind::Shape:
       break;
   }

@@ -1,5 +1,7 @@
 #include "win32/form2.h"
 
+#include <algorithm>
+
 #include "forms/locator_window.h"
 #include "gamecfg/autoexec.h"
 #include "gamecfg/locator.h"
@@ -13,8 +15,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VbeForm2";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Each open folder of Dir1 stands this much further in than the one above it.
-constexpr int kIndentSpaces = 2;
+// Each open folder of Dir1 stands this many pixels (at 96 DPI) further in than the one above.
+constexpr int kIndent = 12;
 
 }  // namespace
 
@@ -80,6 +82,52 @@ void Form2::ApplyDpi(UINT dpi) {
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   controls_.Place(dpi);
+  if (dir1_) {
+    HDC dc = GetDC(dir1_);
+    HGDIOBJ old_font = SelectObject(dc, controls_.Fonts().Get(FontName::Default));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old_font);
+    ReleaseDC(dir1_, dc);
+    SendMessageW(dir1_, LB_SETITEMHEIGHT, 0, metrics.tmHeight + MulDiv(3, int(dpi), 96));
+  }
+}
+
+// A folder of Dir1: a small folder picture, open for the open folders, then its name.
+void Form2::DrawFolderItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_LISTBOX || item.itemID == UINT(-1)) return;
+  if (item.itemID >= items_.size()) return;
+  const FolderItem& folder = items_[item.itemID];
+  HDC dc = item.hDC;
+  const int dpi = static_cast<int>(controls_.Dpi());
+  const bool selected = item.itemState & ODS_SELECTED;
+  FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const int height = item.rcItem.bottom - item.rcItem.top;
+  const int size = std::min(height - 2, MulDiv(14, dpi, 96));
+  const int left = item.rcItem.left + MulDiv(2 + kIndent * folder.depth, dpi, 96);
+  const int top = item.rcItem.top + (height - size) / 2;
+  // The folder: a tab over a body, drawn in the desktop's colours of a folder.
+  HBRUSH body = CreateSolidBrush(folder.open ? RGB(255, 223, 128) : RGB(230, 190, 80));
+  HPEN outline = CreatePen(PS_SOLID, 1, RGB(150, 110, 20));
+  HGDIOBJ old_brush = SelectObject(dc, body);
+  HGDIOBJ old_pen = SelectObject(dc, outline);
+  Rectangle(dc, left, top + size / 5, left + size / 2, top + size / 5 + size / 4);
+  Rectangle(dc, left, top + size / 3, left + size, top + size - size / 8);
+  SelectObject(dc, old_pen);
+  SelectObject(dc, old_brush);
+  DeleteObject(outline);
+  DeleteObject(body);
+
+  wchar_t name[MAX_PATH] = {};
+  SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(name));
+  RECT text = item.rcItem;
+  text.left = left + size + MulDiv(4, dpi, 96);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  HGDIOBJ old_font = SelectObject(dc, controls_.Fonts().Get(FontName::Default));
+  DrawTextW(dc, name, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
 }
 
 LRESULT CALLBACK Form2::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -119,6 +167,9 @@ LRESULT Form2::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
+    case WM_DRAWITEM:
+      DrawFolderItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
       SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
@@ -152,19 +203,20 @@ void Form2::ShowFolder(const std::string& folder, const std::vector<std::string>
   current_folder_ = folder;
   SendMessageW(dir1_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(dir1_, LB_RESETCONTENT, 0, 0);
-  item_folders_.clear();
-  auto add = [this](const std::string& path, const std::string& name, std::size_t depth) {
-    const std::wstring text = std::wstring(depth * kIndentSpaces, L' ') + BindTextToWide(name);
+  items_.clear();
+  auto add = [this](const std::string& path, const std::string& name, std::size_t depth,
+                    bool open) {
+    const std::wstring text = BindTextToWide(name);
     SendMessageW(dir1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    item_folders_.push_back(path);
+    items_.push_back({path, static_cast<int>(depth), open});
   };
   const std::vector<std::string> steps = FolderSteps(folder);
   for (std::size_t i = 0; i < steps.size(); ++i) {
-    add(steps[i], i == 0 ? steps[i] : std::string(FileNamePart(steps[i])), i);
+    add(steps[i], i == 0 ? steps[i] : std::string(FileNamePart(steps[i])), i, true);
   }
   if (!steps.empty()) {
     for (const std::string& name : subfolders) {
-      add(SubfolderPath(folder, name), name, steps.size());
+      add(SubfolderPath(folder, name), name, steps.size(), false);
     }
     SendMessageW(dir1_, LB_SETCURSEL, steps.size() - 1, 0);
   }
@@ -174,8 +226,8 @@ void Form2::ShowFolder(const std::string& folder, const std::vector<std::string>
 
 void Form2::OpenSelectedFolder() {
   const LRESULT index = SendMessageW(dir1_, LB_GETCURSEL, 0, 0);
-  if (index < 0 || static_cast<std::size_t>(index) >= item_folders_.size()) return;
-  const std::string folder = item_folders_[static_cast<std::size_t>(index)];
+  if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) return;
+  const std::string folder = items_[static_cast<std::size_t>(index)].folder;
   if (OpenFolder(folder)) return;
   std::string text = "Can't open the folder ";
   text += Cp1252ToUtf8(folder);

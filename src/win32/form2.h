@@ -48,12 +48,18 @@ class Form2 : public LocatorWindow {
   void ShowFolder(const std::string& folder, const std::vector<std::string>& subfolders);
   void OpenSelectedFolder();
   void ApplyDpi(UINT dpi);
+  void DrawFolderItem(const DRAWITEMSTRUCT& item);
 
   const DriveTable& drives_;
   UserDialogs& dialogs_;
   std::function<void(const std::string&)> set_autoexec_folder_;
   std::string current_folder_;
-  std::vector<std::string> item_folders_;  // the folder of each Dir1 item
+  struct FolderItem {
+    std::string folder;  // the whole path
+    int depth;           // 0 for the drive's root
+    bool open;           // one of the open folders, not a subfolder of the last
+  };
+  std::vector<FolderItem> items_;  // Dir1's items, in order
   HWND window_ = nullptr;
   HICON icon_ = nullptr;
   HWND drive1_ = nullptr, dir1_ = nullptr;

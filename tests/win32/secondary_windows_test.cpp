@@ -84,7 +84,7 @@ TEST_F(Locator, OpensOnceCentredOverTheMainWindowWithTheDrivesAndTheFirstDrivesR
   EXPECT_LE(std::abs(over.y - at.y), 1);
   EXPECT_EQ(WindowText(In("Drive1")), L"c:");
   EXPECT_EQ(SendMessageW(In("Drive1"), CB_GETCOUNT, 0, 0), 2);
-  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"  empty", L"  games"}));
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"empty", L"games"}));
   EXPECT_EQ(GetFocus(), In("Drive1"));
   EXPECT_EQ(WindowText(In("Command1")), L"&Ok");
 
@@ -98,10 +98,10 @@ TEST_F(Locator, OpensOnceCentredOverTheMainWindowWithTheDrivesAndTheFirstDrivesR
 
 TEST_F(Locator, ReturnOpensTheHighlightedFolderAndOkTestsTheOpenedOneNotTheHighlighted) {
   WriteFileBytes(disk / "autoexec.cfg", "");
-  OpenItem(L"  games");
-  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"  games", L"    vellmar"}));
+  OpenItem(L"games");
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
   OpenItem(L"c:\\");
-  OpenItem(L"  empty");
+  OpenItem(L"empty");
   SendMessageW(In("Dir1"), LB_SETCURSEL, 0, 0);  // c:\ highlighted, c:\empty open
   Click(In("Command1"));
   EXPECT_EQ(dialogs.boxes.size(), 1u);
@@ -115,7 +115,7 @@ TEST_F(Locator, ReturnOpensTheHighlightedFolderAndOkTestsTheOpenedOneNotTheHighl
 }
 
 TEST_F(Locator, OkWithoutAnAutoexecSaysSoAndStaysAndCancelChangesNothing) {
-  OpenItem(L"  empty");
+  OpenItem(L"empty");
   Click(In("Command1"));
   EXPECT_EQ(
       dialogs.boxes,
@@ -128,8 +128,8 @@ TEST_F(Locator, OkWithoutAnAutoexecSaysSoAndStaysAndCancelChangesNothing) {
 }
 
 TEST_F(Locator, OkInTheGamesFolderWritesItIntoText15AndCloses) {
-  OpenItem(L"  games");
-  OpenItem(L"    vellmar");
+  OpenItem(L"games");
+  OpenItem(L"vellmar");
   Click(In("Command1"));
   EXPECT_TRUE(dialogs.boxes.empty());
   EXPECT_EQ(WindowText(Get("Text15")), L"c:\\games\\vellmar");
