@@ -1,0 +1,320 @@
+#include "win32/control_table.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "win32/wide_text.h"
+
+namespace vbe {
+namespace {
+
+constexpr wchar_t kNameProperty[] = L"VbeName";
+constexpr int kFirstControlId = 100;
+// A drop-down's window height includes its list: this many rows of the list.
+constexpr int kDropDownRows = 12;
+
+// The DPI functions of Windows 10, looked up at run time so that the program still starts on
+// a system without them (it is then aware of the system's DPI only).
+template <typename Fn>
+Fn User32Function(const char* name) {
+  static HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                : nullptr;
+}
+
+DWORD KindStyle(const ControlRow& row) {
+  switch (row.kind) {
+    case ControlKind::PictureButton:
+      return BS_OWNERDRAW | WS_TABSTOP;
+    case ControlKind::Button:
+      return BS_PUSHBUTTON | WS_TABSTOP;
+    case ControlKind::LineEditor:
+      return ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (row.locked ? ES_READONLY : 0);
+    case ControlKind::MultiLineBox:
+      return ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (row.locked ? ES_READONLY : 0);
+    case ControlKind::OptionButton:
+      return BS_AUTORADIOBUTTON | WS_TABSTOP;
+    case ControlKind::CheckBox:
+      return BS_AUTO3STATE | WS_TABSTOP;
+    case ControlKind::Label:
+      return SS_LEFT | SS_NOPREFIX;
+    case ControlKind::ComboBox:
+      return CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+    case ControlKind::DriveList:
+      return CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    case ControlKind::FolderList:
+      // Drawn by its window: each folder indented under the one it lies in.
+      return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL |
+             WS_BORDER | WS_TABSTOP;
+    case ControlKind::Shape:
+      break;
+  }
+  return 0;
+}
+
+const wchar_t* KindClass(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::LineEditor:
+    case ControlKind::MultiLineBox:
+      return L"EDIT";
+    case ControlKind::Label:
+      return L"STATIC";
+    case ControlKind::ComboBox:
+    case ControlKind::DriveList:
+      return L"COMBOBOX";
+    case ControlKind::FolderList:
+      return L"LISTBOX";
+    default:
+      return L"BUTTON";
+  }
+}
+
+bool IsDropDown(ControlKind kind) {
+  return kind == ControlKind::ComboBox || kind == ControlKind::DriveList;
+}
+
+}  // namespace
+
+void EnablePerMonitorDpi() {
+  using SetContextFn = BOOL(WINAPI*)(HANDLE);
+  if (auto set_context = User32Function<SetContextFn>("SetProcessDpiAwarenessContext")) {
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, then the first version.
+    if (set_context(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4))) ||
+        set_context(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3)))) {
+      return;
+    }
+  }
+  SetProcessDPIAware();
+}
+
+UINT WindowDpi(HWND window) {
+  using GetDpiFn = UINT(WINAPI*)(HWND);
+  static const auto get_dpi = User32Function<GetDpiFn>("GetDpiForWindow");
+  if (get_dpi && window) {
+    if (const UINT dpi = get_dpi(window)) return dpi;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD ex_style, UINT dpi) {
+  RECT rect{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
+  using AdjustFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = User32Function<AdjustFn>("AdjustWindowRectExForDpi");
+  if (!adjust || !adjust(&rect, style, FALSE, ex_style, dpi)) {
+    AdjustWindowRectEx(&rect, style, FALSE, ex_style);
+  }
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+COLORREF ResolveColour(LayoutColour colour, COLORREF fallback) {
+  switch (colour.kind) {
+    case LayoutColour::Kind::Rgb:
+      return RGB((colour.value >> 16) & 0xFF, (colour.value >> 8) & 0xFF, colour.value & 0xFF);
+    case LayoutColour::Kind::System:
+      return GetSysColor(colour.value);
+    case LayoutColour::Kind::Default:
+      break;
+  }
+  return fallback;
+}
+
+LayoutFonts::~LayoutFonts() {
+  Release();
+}
+
+void LayoutFonts::Release() {
+  for (HFONT& font : fonts_) {
+    if (font) DeleteObject(font);
+    font = nullptr;
+  }
+}
+
+void LayoutFonts::Create(UINT dpi) {
+  Release();
+  struct Spec {
+    FontName name;
+    const wchar_t* face;
+    int hundredths_of_point;
+    int weight;
+    BYTE pitch;
+  };
+  const Spec specs[] = {
+      {FontName::Default, L"MS Sans Serif", 825, FW_NORMAL, VARIABLE_PITCH | FF_SWISS},
+      {FontName::SansBold, L"MS Sans Serif", 825, FW_BOLD, VARIABLE_PITCH | FF_SWISS},
+      {FontName::Courier, L"Courier", 975, FW_NORMAL, FIXED_PITCH | FF_MODERN},
+      {FontName::Fixedsys, L"Fixedsys", 900, FW_NORMAL, FIXED_PITCH | FF_MODERN},
+  };
+  for (const Spec& spec : specs) {
+    const int height = -MulDiv(spec.hundredths_of_point, static_cast<int>(dpi), 7200);
+    fonts_[static_cast<int>(spec.name)] = CreateFontW(
+        height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, spec.pitch, spec.face);
+  }
+}
+
+void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  if (GetClassInfoExW(instance, name, &window_class)) return;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+  window_class.hbrBackground = background;
+  window_class.lpszClassName = name;
+  RegisterClassExW(&window_class);
+}
+
+HICON MakeArtworkIcon(std::string_view name) {
+  const ArtworkPicture picture = Artwork(name);
+  if (!picture) return nullptr;
+  BITMAPV5HEADER header{};
+  header.bV5Size = sizeof(header);
+  header.bV5Width = picture.width;
+  header.bV5Height = -picture.height;  // top row first, as the artwork stores it
+  header.bV5Planes = 1;
+  header.bV5BitCount = 32;
+  header.bV5Compression = BI_BITFIELDS;
+  header.bV5RedMask = 0x00FF0000;
+  header.bV5GreenMask = 0x0000FF00;
+  header.bV5BlueMask = 0x000000FF;
+  header.bV5AlphaMask = 0xFF000000;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
+                                    &bits, nullptr, 0);
+  ReleaseDC(nullptr, screen);
+  if (!colour) return nullptr;
+  // Icons hold straight alpha; the artwork is premultiplied.
+  auto* out = static_cast<std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+    const std::uint32_t p = picture.pixels[i];
+    const std::uint32_t a = p >> 24;
+    if (a == 0 || a == 255) {
+      out[i] = a == 0 ? 0 : p;
+      continue;
+    }
+    const auto straight = [a](std::uint32_t c) {
+      return std::min<std::uint32_t>(255, c * 255 / a);
+    };
+    out[i] = a << 24 | straight((p >> 16) & 0xFF) << 16 | straight((p >> 8) & 0xFF) << 8 |
+             straight(p & 0xFF);
+  }
+  HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, nullptr);
+  ICONINFO info{TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(mask);
+  DeleteObject(colour);
+  return icon;
+}
+
+void NameControl(HWND control, const char* name) {
+  SetPropW(control, kNameProperty, reinterpret_cast<HANDLE>(const_cast<char*>(name)));
+}
+
+const char* ControlName(HWND control) {
+  return static_cast<const char*>(GetPropW(control, kNameProperty));
+}
+
+HWND FindControl(HWND window, std::string_view name) {
+  struct Search {
+    std::string_view name;
+    HWND found;
+  } search{name, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        const char* own = ControlName(child);
+        if (own && s->name == own) {
+          s->found = child;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+RECT PixelRect(const ControlRow& row, UINT dpi) {
+  const int left = TwipsToPixels(row.left, dpi), top = TwipsToPixels(row.top, dpi);
+  return {left, top, left + TwipsToPixels(row.width, dpi), top + TwipsToPixels(row.height, dpi)};
+}
+
+void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
+                       std::span<const AccessibleName> names, UINT dpi) {
+  std::vector<const ControlRow*> order;
+  for (const ControlRow& row : rows) {
+    if (row.kind != ControlKind::Shape) order.push_back(&row);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
+  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  const ControlRow* previous = nullptr;
+  for (const ControlRow* row : order) {
+    for (const AccessibleName& name : names) {
+      if (std::string_view(name.control) != row->name) continue;
+      HWND label = CreateWindowExW(0, L"STATIC", name.name, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0,
+                                   0, 0, 0, parent, nullptr, instance, nullptr);
+      SetPropW(label, L"VbeAccessibleName", reinterpret_cast<HANDLE>(1));
+    }
+    DWORD style = WS_CHILD | KindStyle(*row);
+    if (row->visible) style |= WS_VISIBLE;
+    if (!row->enabled) style |= WS_DISABLED;
+    // Option buttons one after the other form one group; everything else starts its own.
+    const bool joins_group = row->kind == ControlKind::OptionButton && previous &&
+                             previous->kind == ControlKind::OptionButton;
+    // Tab reaches a group of option buttons once, at its selected button.
+    if (joins_group) style &= ~WS_TABSTOP;
+    if (!joins_group && row->tab >= 0) style |= WS_GROUP;
+    const int id = kFirstControlId + static_cast<int>(row - rows.data());
+    const std::wstring caption = BindTextToWide(row->caption);
+    HWND control = CreateWindowExW(
+        0, KindClass(row->kind), row->kind == ControlKind::ComboBox ? L"" : caption.c_str(), style,
+        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+    NameControl(control, row->name);
+    if (row->max_length > 0) SendMessageW(control, EM_LIMITTEXT, row->max_length, 0);
+    if (row->checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+    controls_.push_back({row, control});
+    previous = row;
+  }
+  Place(dpi);
+}
+
+void ControlSet::Place(UINT dpi) {
+  dpi_ = dpi;
+  fonts_.Create(dpi);
+  for (const Control& control : controls_) {
+    const RECT rect = PixelRect(*control.row, dpi);
+    int height = rect.bottom - rect.top;
+    if (IsDropDown(control.row->kind)) height *= kDropDownRows;
+    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(control.row->font)),
+                 FALSE);
+    SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsDropDown(control.row->kind)) {
+      // The closed box's own height follows the font; the layout's height is its outer size.
+      SendMessageW(control.hwnd, CB_SETITEMHEIGHT, WPARAM(-1),
+                   std::max(1, int(rect.bottom - rect.top) - 6));
+    }
+  }
+}
+
+HWND ControlSet::Find(std::string_view name) const {
+  for (const Control& control : controls_) {
+    if (name == control.row->name) return control.hwnd;
+  }
+  return nullptr;
+}
+
+const ControlRow* ControlSet::RowOf(HWND control) const {
+  for (const Control& c : controls_) {
+    if (c.hwnd == control) return c.row;
+  }
+  return nullptr;
+}
+
+}  // namespace vbe

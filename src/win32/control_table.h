@@ -1,0 +1,99 @@
+// The Win32 front end: the three windows of forms/ realised with the Win32 API alone.
+//
+// Each window builds its controls from its forms/ table (control_table.h), gives every control
+// its name, place, font and tab order at the window's own DPI, and implements the interface the
+// operations of commands/ talk to: Form1 the BindDocument, Form2 the LocatorWindow. Texts cross
+// to and from the controls through our own Windows-1252 table (wide_text.h), message boxes and
+// the file dialog are the system's own (win32_dialogs.h), and editor_app.h runs the program.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/artwork.h"
+#include "forms/layout.h"
+
+namespace vbe {
+
+// Makes the process aware of each monitor's DPI where the system can; else of the system's.
+void EnablePerMonitorDpi();
+// The DPI a window is drawn at.
+UINT WindowDpi(HWND window);
+inline int TwipsToPixels(int twips, UINT dpi) {
+  return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+// The outer size of a window whose client area is `width` by `height` twips.
+SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD ex_style, UINT dpi);
+
+COLORREF ResolveColour(LayoutColour colour, COLORREF fallback);
+
+// The layout's four fonts at one DPI.
+class LayoutFonts {
+ public:
+  LayoutFonts() = default;
+  ~LayoutFonts();
+  LayoutFonts(const LayoutFonts&) = delete;
+  LayoutFonts& operator=(const LayoutFonts&) = delete;
+  void Create(UINT dpi);
+  HFONT Get(FontName name) const { return fonts_[static_cast<int>(name)]; }
+
+ private:
+  void Release();
+  std::array<HFONT, 4> fonts_{};
+};
+
+// Registers a top-level window class of this program once.
+void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
+
+// A 32 by 32 picture of the artwork as an icon with its alpha; null when there is none.
+HICON MakeArtworkIcon(std::string_view name);
+
+// Every control carries its layout name as a window property, so windows and tests find it by
+// name. The name's text lives as long as the program (the tables' own strings).
+void NameControl(HWND control, const char* name);
+const char* ControlName(HWND control);
+// The control of that name among the window's children; null when there is none.
+HWND FindControl(HWND window, std::string_view name);
+
+// A window's controls as its table gives them. Shapes get no window: the window draws them.
+class ControlSet {
+ public:
+  struct Control {
+    const ControlRow* row;
+    HWND hwnd;
+  };
+  struct AccessibleName {
+    const char* control;
+    const wchar_t* name;
+  };
+
+  // Creates the rows' controls in `parent`: labels first, then the others in tab order, which
+  // is their z-order, so Tab and the dialog keys follow it. A control with an accessible name
+  // gets an empty-sized label of that name just before it, which screen readers read as its
+  // name. Control identifiers start at 100, clear of the Enter and Escape commands.
+  void Build(HWND parent, std::span<const ControlRow> rows, std::span<const AccessibleName> names,
+             UINT dpi);
+  // Places and sizes every control, and sets its font, at `dpi`.
+  void Place(UINT dpi);
+
+  HWND Find(std::string_view name) const;
+  const ControlRow* RowOf(HWND control) const;
+  const std::vector<Control>& Controls() const { return controls_; }
+  const LayoutFonts& Fonts() const { return fonts_; }
+  UINT Dpi() const { return dpi_; }
+
+ private:
+  std::vector<Control> controls_;
+  LayoutFonts fonts_;
+  UINT dpi_ = 96;
+};
+
+// The rectangle of a row at `dpi`, in client pixels.
+RECT PixelRect(const ControlRow& row, UINT dpi);
+
+}  // namespace vbe

@@ -1,0 +1,38 @@
+#include "win32/editor_app.h"
+
+#include <utility>
+
+#include "win32/form1.h"
+
+namespace vbe {
+
+bool HandleDialogKeys(MSG& message) {
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (!root) return false;
+  if (message.message == WM_CHAR) {
+    const auto wants = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                    reinterpret_cast<LPARAM>(&message));
+    if (!(wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) && message.wParam != VK_TAB &&
+        message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) {
+      return false;
+    }
+  }
+  return IsDialogMessageW(root, &message);
+}
+
+int RunEditor(HINSTANCE, int show_command) {
+  EnablePerMonitorDpi();
+  Form1Host host;
+  host.drives = DriveTable::ForThisHost();
+  Form1 form1(std::move(host));
+  form1.Show(show_command);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (HandleDialogKeys(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+}  // namespace vbe

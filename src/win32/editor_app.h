@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+namespace vbe {
+
+// Runs the editor: the main window, shown with `show_command`, until the program ends.
+int RunEditor(HINSTANCE instance, int show_command);
+
+// The dialog keys of the program's windows (Tab, access keys with Alt, arrows among option
+// buttons): true when `message` was one and has been handled. Plain letters stay with the
+// control that has the focus, so only Alt reaches an access key.
+bool HandleDialogKeys(MSG& message);
+
+}  // namespace vbe

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "commands/operations.h"
+#include "core/bind_document.h"
+#include "platform/drive_table.h"
+#include "sound/audio_commands.h"
+#include "win32/control_table.h"
+#include "win32/win32_dialogs.h"
+
+namespace vbe {
+
+class Form2;
+class Form3;
+
+// What the main window is given by the program or by a test.
+struct Form1Host {
+  DriveTable drives;
+  // The user's side of the operations; null for the system's message boxes and file dialog.
+  UserDialogs* dialogs = nullptr;
+  // Ends the program; null to end the message loop.
+  std::function<void()> end_program;
+  // Where the sound cues go; null for the host's own audio, created on the first cue.
+  AudioCommands* audio = nullptr;
+};
+
+// The editor's main window. It holds the one bind in its controls and is the document the
+// operations work on. The window is created hidden; Show() shows it.
+class Form1 : public BindDocument {
+ public:
+  explicit Form1(Form1Host host);
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  HWND Window() const { return window_; }
+  void Show(int show_command);
+
+  std::string Line(int number) const override;
+  void SetLine(int number, const std::string& text) override;
+  void ReplaceFirstCharacter(int number, char character) override;
+  TextColour Colour() const override;
+  void SetColour(TextColour colour) override;
+  std::string Key() const override;
+  bool AddToAutoexec() const override;
+  std::string AutoexecFolder() const override;
+  std::filesystem::path FileName() const override { return file_name_; }
+  void SetFileName(const std::filesystem::path& file_name) override { file_name_ = file_name; }
+
+  // Text15, which only the locator window changes.
+  void SetAutoexecFolder(const std::string& folder);
+  // Opens the locator window, or brings the open one to the front.
+  void ShowLocator();
+  // Opens the read-me window, or brings the open one to the front.
+  void ShowReadMe();
+  // Plays the exit cue and ends the program at once, without questions.
+  void ExitProgram();
+  // Shows the eight lines in the preview box, in the colour of the selected option.
+  void ComposePreview();
+
+  // The open secondary windows; null when closed.
+  HWND LocatorWindowHandle() const;
+  HWND ReadMeWindowHandle() const;
+  COLORREF PreviewColour() const { return preview_colour_; }
+  bool AudioStarted() const { return own_audio_.Created(); }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void BuildControls();
+  void LoadMainWindow();
+  void OnCommand(HWND control, int code);
+  LRESULT OnControlColour(HDC dc, HWND control, LRESULT standard);
+  void DrawPictureButton(const DRAWITEMSTRUCT& item);
+  void Paint();
+  void ApplyDpi(UINT dpi);
+  int Check1Value() const;
+  void SetPreviewColour(COLORREF colour);
+  HWND Control(const char* name) const;
+
+  DriveTable drives_;
+  Win32UserDialogs common_dialog_;
+  LazyAudioCommands own_audio_;
+  EditorServices editor_;
+  std::function<void()> end_program_;
+  std::filesystem::path file_name_;
+  bool exiting_ = false;
+
+  HWND window_ = nullptr;
+  ControlSet controls_;
+  std::array<HWND, LineCount> line_editors_{};
+  HWND option1_ = nullptr, option2_ = nullptr, combo1_ = nullptr, check1_ = nullptr,
+       check2_ = nullptr, text14_ = nullptr, text15_ = nullptr, command5_ = nullptr;
+  HWND last_focus_ = nullptr;
+  COLORREF preview_colour_;
+  HBRUSH ground_brush_ = nullptr;
+  HICON window_icon_ = nullptr;
+  std::array<HICON, 3> button_icons_{};
+  std::unique_ptr<Form2> locator_;
+  std::unique_ptr<Form3> readme_;
+};
+
+}  // namespace vbe
