@@ -7,12 +7,13 @@
 # `make package`: the Debian package build/vellmar-bind-editor_VERSION_ARCH.deb (CPack).
 # `make windows`: the Windows program build-windows/bin/vellmar-bind-editor.exe;
 # `make windows-package`: its portable zip and installer in build-windows/.
+# `make bench-windows`: the Windows program's start-up, memory and keystroke under Wine.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz asan test-windows windows package-check \
+.PHONY: all deps configure build run test bench bench-windows fuzz asan test-windows windows package-check \
   package clean
 
 all: build
@@ -78,6 +79,9 @@ package-check: build
 	@test -x $(BUILD_DIR)/package-root/bin/vellmar-bind-editor
 	@test -f $(BUILD_DIR)/package-root/lib/vellmar-bind-editor/vbe_audio.so
 	@echo "package-check: installed files are in place and valid"
+
+bench-windows:
+	@scripts/run-windows-benchmarks
 
 package: build
 	@scripts/install-deps dpkg-dev

@@ -31,7 +31,9 @@ DWORD KindStyle(const ControlRow& row) {
     case ControlKind::LineEditor:
       return ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (row.locked ? ES_READONLY : 0);
     case ControlKind::MultiLineBox:
-      return ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (row.locked ? ES_READONLY : 0);
+      // The preview shows each line of the bind on a row of its own, never wrapped.
+      return ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (row.locked ? ES_READONLY : 0) |
+             (std::string_view(row.name) == "Text14" ? ES_AUTOHSCROLL : 0);
     case ControlKind::OptionButton:
       return BS_AUTORADIOBUTTON | WS_TABSTOP;
     case ControlKind::CheckBox:

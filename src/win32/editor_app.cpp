@@ -20,12 +20,13 @@ bool HandleDialogKeys(MSG& message) {
   return IsDialogMessageW(root, &message);
 }
 
-int RunEditor(HINSTANCE, int show_command) {
+int RunEditor(HINSTANCE, int show_command, const std::function<void(Form1&)>& after_show) {
   EnablePerMonitorDpi();
   Form1Host host;
   host.drives = DriveTable::ForThisHost();
   Form1 form1(std::move(host));
   form1.Show(show_command);
+  if (after_show) after_show(form1);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (HandleDialogKeys(message)) continue;

@@ -2,10 +2,16 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace vbe {
 
+class Form1;
+
 // Runs the editor: the main window, shown with `show_command`, until the program ends.
-int RunEditor(HINSTANCE instance, int show_command);
+// `after_show` may look at the window once it is shown (the benchmarks do).
+int RunEditor(HINSTANCE instance, int show_command,
+              const std::function<void(Form1&)>& after_show = {});
 
 // The dialog keys of the program's windows (Tab, access keys with Alt, arrows among option
 // buttons): true when `message` was one and has been handled. Plain letters stay with the

@@ -219,8 +219,8 @@ void Form1::OnCommand(HWND control, int code) {
   if (!name) return;
   const std::string_view n = name;
   if (code == EN_CHANGE) {
-    for (HWND editor : line_editors_) {
-      if (editor == control && PreviewFollowsEdits(Check1Value())) ComposePreview();
+    for (int k = 0; k < LineCount; ++k) {
+      if (line_editors_[k] == control) FollowLineChange(k + 1);
     }
     return;
   }
@@ -423,6 +423,27 @@ void Form1::ComposePreview() {
   SetPreviewColour(ResolveColour(Colour() == TextColour::White ? PreviewWhite : PreviewYellow, 0));
   const std::wstring text = BindTextToWide(BuildPreviewText(Lines()));
   SetWindowTextW(text14_, text.c_str());
+  preview_current_ = true;
+}
+
+// While the preview shows the full composition, a changed line replaces only its own row: the
+// box lays out and paints one row instead of eight. Auto Preview off leaves the preview stale
+// until it is recomposed.
+void Form1::FollowLineChange(int number) {
+  if (!PreviewFollowsEdits(Check1Value())) {
+    preview_current_ = false;
+    return;
+  }
+  const LRESULT start = SendMessageW(text14_, EM_LINEINDEX, number - 1, 0);
+  if (!preview_current_ || start < 0 ||
+      SendMessageW(text14_, EM_GETLINECOUNT, 0, 0) != LineCount) {
+    ComposePreview();
+    return;
+  }
+  const LRESULT length = SendMessageW(text14_, EM_LINELENGTH, start, 0);
+  const std::wstring text = BindTextToWide(Line(number));
+  SendMessageW(text14_, EM_SETSEL, start, start + length);
+  SendMessageW(text14_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 HWND Form1::LocatorWindowHandle() const {

@@ -81,6 +81,8 @@ class Form1 : public BindDocument {
   void ApplyDpi(UINT dpi);
   int Check1Value() const;
   void SetPreviewColour(COLORREF colour);
+  // Auto Preview's answer to a change in the editor of line `number`.
+  void FollowLineChange(int number);
   HWND Control(const char* name) const;
 
   DriveTable drives_;
@@ -90,6 +92,7 @@ class Form1 : public BindDocument {
   std::function<void()> end_program_;
   std::filesystem::path file_name_;
   bool exiting_ = false;
+  bool preview_current_ = false;  // the preview shows the full composition of the lines
 
   HWND window_ = nullptr;
   ControlSet controls_;

@@ -1,9 +1,11 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "core/bind_file.h"
+#include "core/preview.h"
 #include "forms/main_window.h"
 #include "gamecfg/key_catalogue.h"
 #include "win32/editor_app.h"
@@ -275,6 +277,37 @@ TEST_F(MainWindow, PreviewFollowsTypingWhileAutoPreviewIsOnAndTheOptionsColourIt
   EXPECT_EQ(WindowText(Get("Text14")), L"a" + kSquare + L"\r\n\r\nz\r\n\r\n\r\n\r\n\r\nqq");
   Click(Get("Check1"));
   EXPECT_FALSE(IsWindowEnabled(Get("Command5")));
+}
+
+// Auto Preview replaces only the changed line's row; whatever the edits, the preview must end up
+// exactly as a full recomposition shows the lines, one row each, a full line unwrapped.
+TEST_F(MainWindow, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLines) {
+  const auto full = [&] { return BindTextToWide(BuildPreviewText(form->Lines())); };
+  const auto click_check1 = [&](int times) {
+    for (int i = 0; i < times; ++i) Click(Get("Check1"));
+  };
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"type into line 1", [&] { Type(Line(1), L"hello"); }},
+      {"type into line 8", [&] { Type(Line(8), L"bottom row"); }},
+      {"a full line 4", [&] { Type(Line(4), std::wstring(36, L'W')); }},
+      {"backspace in line 1", [&] { Type(Line(1), L"\b\b"); }},
+      {"the mark typed in line 3", [&] { Type(Line(3), L"\u2026art"); }},
+      {"empty line 8", [&] { form->SetLine(8, ""); }},
+      {"line 2 of spaces", [&] { Type(Line(2), L"   "); }},
+      {"Auto Preview off, then typing, then on again",
+       [&] {
+         click_check1(2);
+         Type(Line(5), L"while off");
+         click_check1(1);
+         Type(Line(6), L"on");
+       }},
+  };
+  for (const auto& [what, act] : steps) {
+    act();
+    Pump();
+    EXPECT_EQ(WindowText(Get("Text14")), full()) << what;
+    EXPECT_EQ(SendMessageW(Get("Text14"), EM_GETLINECOUNT, 0, 0), 8) << what;
+  }
 }
 
 TEST_F(MainWindow, SaveWritesTheWorkedExampleTypedIntoTheEditorsByteForByte) {
