@@ -1,3 +1,4 @@
+#include <string_view>
 #include <thread>
 
 #include "win32/win32_dialogs.h"
@@ -10,9 +11,36 @@ namespace {
 
 // Waits up to forty seconds for a dialog of this process with that title: the first file
 // dialog in a fresh Wine prefix takes many seconds to appear.
+// A dialog of this process, other than `except`: tests run side by side, and another test's
+// dialog must never be answered here.
+HWND FindOwnDialog(const wchar_t* title, HWND except = nullptr) {
+  struct Search {
+    const wchar_t* title;
+    HWND except;
+    HWND found;
+  } search{title, except, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        wchar_t class_name[16] = {};
+        GetClassNameW(window, class_name, 16);
+        if (process != GetCurrentProcessId() || window == s.except ||
+            std::wstring_view(class_name) != L"#32770" || !IsWindowVisible(window)) {
+          return TRUE;
+        }
+        if (s.title && WindowText(window) != s.title) return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 HWND WaitForDialog(const wchar_t* title) {
   for (int i = 0; i < 2000; ++i) {
-    if (HWND box = FindWindowW(L"#32770", title)) return box;
+    if (HWND box = FindOwnDialog(title)) return box;
     Sleep(20);
   }
   return nullptr;
@@ -72,8 +100,8 @@ TEST(SystemFileDialog, OffersTheFiltersStartsFromTheFileNameAndAsksBeforeReplaci
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     // The overwrite question, answered Yes.
     for (int i = 0; i < 250; ++i) {
-      HWND question = FindWindowW(L"#32770", nullptr);
-      if (question && question != dialog && GetDlgItem(question, IDYES)) {
+      HWND question = FindOwnDialog(nullptr, dialog);
+      if (question && GetDlgItem(question, IDYES)) {
         seen.asked = true;
         PostMessageW(question, WM_COMMAND, IDYES, 0);
         break;
