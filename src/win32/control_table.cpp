@@ -136,24 +136,24 @@ void LayoutFonts::Release() {
 
 void LayoutFonts::Create(UINT dpi) {
   Release();
-  struct Spec {
+  struct LayoutFontRow {
     FontName name;
     const wchar_t* face;
     int hundredths_of_point;
     int weight;
     BYTE pitch;
   };
-  const Spec specs[] = {
+  const LayoutFontRow rows[] = {
       {FontName::Default, L"MS Sans Serif", 825, FW_NORMAL, VARIABLE_PITCH | FF_SWISS},
       {FontName::SansBold, L"MS Sans Serif", 825, FW_BOLD, VARIABLE_PITCH | FF_SWISS},
       {FontName::Courier, L"Courier", 975, FW_NORMAL, FIXED_PITCH | FF_MODERN},
       {FontName::Fixedsys, L"Fixedsys", 900, FW_NORMAL, FIXED_PITCH | FF_MODERN},
   };
-  for (const Spec& spec : specs) {
-    const int height = -MulDiv(spec.hundredths_of_point, static_cast<int>(dpi), 7200);
-    fonts_[static_cast<int>(spec.name)] = CreateFontW(
-        height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, spec.pitch, spec.face);
+  for (const LayoutFontRow& row : rows) {
+    const int height = -MulDiv(row.hundredths_of_point, static_cast<int>(dpi), 7200);
+    fonts_[static_cast<int>(row.name)] = CreateFontW(
+        height, 0, 0, 0, row.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, row.pitch, row.face);
   }
 }
 
