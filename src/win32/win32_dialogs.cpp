@@ -7,6 +7,22 @@
 #include "win32/wide_text.h"
 
 namespace vbe {
+namespace {
+
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialog library is loaded on the first file dialog, from the system folder only:
+// linked at start-up it would bring the shell and its companions into every start of the
+// program, for a dialog most sessions open once or never.
+FileDialogFunction CommonDialog(const char* name) {
+  static const HMODULE library =
+      LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!library) return nullptr;
+  return reinterpret_cast<FileDialogFunction>(
+      reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+}  // namespace
 
 void Win32UserDialogs::SetFilter(std::string_view filter_list) {
   filter_ = BindTextToWide(filter_list);
@@ -45,15 +61,15 @@ std::optional<std::filesystem::path> Win32UserDialogs::ChooseFile(
   dialog.lpstrFile = buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  BOOL chosen;
+  FileDialogFunction show;
   if (mode == FileDialogMode::Save) {
     if (flags_ & OverwritePromptFlag) dialog.Flags |= OFN_OVERWRITEPROMPT;
-    chosen = GetSaveFileNameW(&dialog);
+    show = CommonDialog("GetSaveFileNameW");
   } else {
     dialog.Flags |= OFN_FILEMUSTEXIST;
-    chosen = GetOpenFileNameW(&dialog);
+    show = CommonDialog("GetOpenFileNameW");
   }
-  if (!chosen) return std::nullopt;
+  if (!show || !show(&dialog)) return std::nullopt;
   return std::filesystem::path(std::wstring(buffer.data()));
 }
 
