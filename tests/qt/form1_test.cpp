@@ -1,7 +1,4 @@
 #include "qt/form1.h"
-#include "core/preview.h"
-#include "sound/command_interpreter.h"
-#include <functional>
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,15 +11,18 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <algorithm>
+#include <functional>
 #include <tuple>
 #include <vector>
 
-#include "support/editor_fixture.h"
+#include "core/preview.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
 #include "qt/main_window_fixture.h"
 #include "qt/qt_audio.h"
 #include "qt/qt_dialogs.h"
+#include "sound/command_interpreter.h"
+#include "support/editor_fixture.h"
 
 namespace vbe {
 namespace {
@@ -46,8 +46,6 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
   }
   EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
   EXPECT_EQ(Control<QCheckBox>("Check1")->checkState(), Qt::Checked);
-  for (auto name : {"Check1", "Command2", "Command5"}) EXPECT_TRUE(Control(name)->isHidden());
-  EXPECT_FALSE(Control("Command5")->isEnabled());
   auto* combo = Control<QComboBox>("Combo1");
   EXPECT_EQ(form->Key(), "Choose your key");
   EXPECT_EQ(combo->currentIndex(), -1) << "the prompt, no entry, is shown";
@@ -59,14 +57,10 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
 TEST_F(MainWindow, TabFollowsTheLayoutFromNew) {
   ShowAndFocus();
   EXPECT_EQ(QApplication::focusWidget(), Control("Command1"));
-  for (const char* name :
-       {"Command3", "Command4", "Text1",    "Text2",    "Text3",    "Text4",    "Text5",
-        "Text6",    "Text7",    "Text8",    "Option1",  "Text14",   "Command6", "Text15",
-        "Check2",   "Combo1",   "Command7", "Command8", "Command9", "Command1"}) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
-  }
+  ExpectTabOrder({"Command3", "Command4", "Text1",    "Text2",    "Text3",    "Text4",    "Text5",
+                  "Text6",    "Text7",    "Text8",    "Option1",  "Text14",   "Command6", "Text15",
+                  "Check2",   "Combo1",   "Command7", "Command8", "Command9", "Command1"});
+  EXPECT_EQ(form->Lines(), BindLines{}) << "Tab typed nothing into the editors";
 }
 
 class AccessKey : public MainWindow,
@@ -127,19 +121,6 @@ TEST_P(LockedBox, TakesNoTypingButCanBeSelected) {
 
 INSTANTIATE_TEST_SUITE_P(PreviewAndFolder, LockedBox, ::testing::Values("Text14", "Text15"));
 
-TEST_F(MainWindow, TextSetByCodeKeepsItsFirst36Characters) {
-  form->SetLine(2, std::string(30, 'a') + "\t" + std::string(9, 'b'));
-  EXPECT_EQ(form->Line(2), std::string(30, 'a') + "\t" + std::string(5, 'b'));
-}
-
-TEST_F(MainWindow, TheTabKeyMovesOnAndTypesNothing) {
-  ShowAndFocus();
-  Editor(1)->setFocus();
-  QTest::keyClick(Editor(1), Qt::Key_Tab);
-  EXPECT_TRUE(Editor(2)->hasFocus());
-  EXPECT_EQ(Editor(1)->text(), "");
-}
-
 struct Paste {
   const char16_t* before;
   int from, to;  // the selection the paste replaces; from == to: the caret
@@ -171,7 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Paste{u"", 0, 0, u"a\tb\t", u"a\tb\t"},
                       Paste{u"", 0, 0, u"a\rb\nc\u0001d\u001Fe\u0000", u"abcde"}));
 
-TEST_F(MainWindow, AnOpenedBindHoldingTabsIsSavedToTheSameBytes) {
+TEST_F(MainWindow, TabsAreKeptWhenSetAndWhenABindIsOpenedAndSavedAgain) {
+  form->SetLine(2, std::string(30, 'a') + "\t" + std::string(9, 'b'));
+  EXPECT_EQ(form->Line(2), std::string(30, 'a') + "\t" + std::string(5, 'b')) << "36 kept";
   const BindLines lines = {"a\tb", "\t\tart", "", "", "", "", "", "end\t!"};
   WriteBytes(disk / "tabs.cfg", BindBytes(lines, TextColour::White));
   dialogs.file_choices = {disk / "tabs.cfg", disk / "again.cfg"};
@@ -211,16 +194,6 @@ TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpen) {
   Click("Command3");
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
-}
-
-TEST_F(MainWindow, OpenSelectsTheColourOfTheFile) {
-  const BindLines art = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
-  WriteBytes(disk / "white.cfg", BindBytes(art, TextColour::White));
-  Click("Option2");
-  dialogs.file_choices = {disk / "white.cfg"};
-  Click("Command3");
-  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), art[k - 1]) << k;
-  EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
 }
 
 class NewBindAnswer : public MainWindow, public ::testing::WithParamInterface<Answer> {};
@@ -281,8 +254,9 @@ TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
   EXPECT_TRUE(form->AudioStarted());
 
   // A mono 8 kHz 8-bit WAV file of 800 samples.
-  const char header[] = "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
-                        "\x01\0\x08\0data\x20\x03\0\0";
+  const char header[] =
+      "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
+      "\x01\0\x08\0data\x20\x03\0\0";
   std::filesystem::create_directories(disk / "Windows" / "Media");
   WriteBytes(disk / "Windows" / "Media" / "robot~18.wav",
              std::string(header, sizeof header - 1) + std::string(800, '\x30'));
@@ -301,48 +275,6 @@ TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
 const QString kSquare = QString::fromUtf16(u"\u25A0");
 
 using LineEditors = MainWindow;
-
-struct AutoPreviewStep {
-  int clicks;  // on Check1, which starts checked
-  Qt::CheckState state;
-  bool follows;
-};
-
-class AutoPreview : public MainWindow, public ::testing::WithParamInterface<AutoPreviewStep> {};
-
-// A click steps Check1 through cleared (0), greyed (2) and checked (1); only checked follows.
-TEST_P(AutoPreview, FollowsTypingOnlyWhileChecked) {
-  const AutoPreviewStep& step = GetParam();
-  ShowAndFocus();
-  auto* check1 = Control<QCheckBox>("Check1");
-  SetLines({kSquare + " a ", "   "});
-  for (int i = 0; i < step.clicks; ++i) check1->click();
-  ASSERT_EQ(check1->checkState(), step.state);
-  EXPECT_EQ(Control("Command5")->isEnabled(), !step.follows);
-  Editor(3)->setFocus();
-  QTest::keyClick(Editor(3), Qt::Key_Z);
-  const QString rows = kSquare + " a \n   \n%1\n\n\n\n\n";
-  EXPECT_EQ(PreviewText(), rows.arg(step.follows ? "z" : ""));
-}
-
-INSTANTIATE_TEST_SUITE_P(States, AutoPreview,
-                         ::testing::Values(AutoPreviewStep{1, Qt::Unchecked, false},
-                                           AutoPreviewStep{2, Qt::PartiallyChecked, false},
-                                           AutoPreviewStep{3, Qt::Checked, true}));
-
-// Off: the stale preview is only recoloured, until Update Preview recomposes it.
-TEST_F(LineEditors, OptionsRecolourAStalePreviewAndUpdatePreviewRecomposesIt) {
-  SetLines({"fresh"});
-  Control<QCheckBox>("Check1")->click();
-  SetLines({"stale"});
-  for (const auto& [option, colour] : {std::pair{"Option2", Qt::yellow}, {"Option1", Qt::white}}) {
-    QTest::mouseClick(Control(option), Qt::LeftButton);
-    EXPECT_EQ(Control("Text14")->palette().color(QPalette::Text), QColor(colour)) << option;
-  }
-  EXPECT_EQ(PreviewText(), "fresh\n\n\n\n\n\n\n");
-  Click("Command5");
-  EXPECT_EQ(PreviewText(), "stale\n\n\n\n\n\n\n");
-}
 
 using Press = std::tuple<Qt::Key, Qt::KeyboardModifiers, int>;  // key, modifiers, step
 class LineNavigation : public MainWindow, public ::testing::WithParamInterface<Press> {};
@@ -371,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, LineNavigation,
                                            Press{Qt::Key_Down, Qt::ShiftModifier, +1},
                                            Press{Qt::Key_PageDown, Qt::NoModifier, 0}));
 
-TEST_F(LineEditors, SpacingFixerRecomposesAtEachReplacementAndTheSaveCarriesTheMarks) {
+TEST_F(LineEditors, SpacingFixerRecomposesThePreviewAtEachReplacement) {
   const QStringList before = {
       "abc", "", "0123456789abcdefghijklmnopqrstuvwxyz", "  art", "", " x", "q", "end"};
   SetLines(before);
@@ -384,16 +316,11 @@ TEST_F(LineEditors, SpacingFixerRecomposesAtEachReplacementAndTheSaveCarriesTheM
   // After the k-th replacement the preview already shows it above the lines still unchanged.
   ASSERT_EQ(previews.size(), 8u);
   QStringList marked;
-  BindLines fixed;
   for (int k = 1; k <= 8; ++k) {
     marked << kSquare + before[k - 1].mid(1);
-    fixed[k - 1] = "\x85" + before[k - 1].mid(1).toStdString();
     EXPECT_EQ(previews[k - 1], (marked + before.mid(k)).join('\n')) << k;
     EXPECT_EQ(Editor(k)->cursorPosition(), 1) << k;
   }
-  dialogs.file_choices = {disk / "fixed.cfg"};
-  Click("Command4");
-  EXPECT_EQ(testing::ReadBytes(disk / "fixed.cfg"), testing::BindBytes(fixed, TextColour::White));
 }
 
 // Auto Preview follows an edit by replacing the changed line's row only; whatever the edits,
@@ -404,90 +331,74 @@ TEST_F(LineEditors, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLin
     Editor(k)->setFocus();
     return Editor(k);
   };
-  auto type = [&](int k, const QString& text) { QTest::keyClicks(focus(k), text); };
+  auto type = [&](int k, const QString& text) { return [=] { QTest::keyClicks(focus(k), text); }; };
   auto press = [&](int k, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(focus(k), key, modifiers);
+    return [=] { QTest::keyClick(focus(k), key, modifiers); };
   };
-  auto send = [&](int k, char16_t character) {
-    QTest::sendKeyEvent(QTest::Click, focus(k), Qt::Key_unknown, QString(QChar(character)), {});
+  auto select_all = [&](int k) { return press(k, Qt::Key_A, Qt::ControlModifier); };
+  auto send = [&](int k, char16_t c) {
+    return [=] {
+      QTest::sendKeyEvent(QTest::Click, focus(k), Qt::Key_unknown, QString(QChar(c)), {});
+    };
   };
   auto paste = [&](int k, const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    press(k, Qt::Key_V, Qt::ControlModifier);
+    return [=] {
+      QGuiApplication::clipboard()->setText(text);
+      QTest::keyClick(focus(k), Qt::Key_V, Qt::ControlModifier);
+    };
   };
-  auto click_check1 = [this] { Control<QCheckBox>("Check1")->click(); };
+  auto click = [this](const char* name) { return [this, name] { Click(name); }; };
 
+  // A click steps Check1 through cleared, greyed and checked; only checked follows the edits,
+  // and an option then only recolours the stale preview, until Update Preview recomposes it.
   struct Step {
     const char* what;
     std::function<void()> act;
-    bool auto_preview;  // off: the preview keeps what it showed before the step
+    bool recomposed;  // false: the preview keeps what it showed before the step
   };
   const Step steps[] = {
-      {"type into line 1", [&] { type(1, "hello"); }, true},
-      {"type into line 8", [&] { type(8, "bottom row"); }, true},
-      {"paste into line 3", [&] { paste(3, "pasted /\\_/\\"); }, true},
-      {"type into line 2", [&] { type(2, "two"); }, true},
-      {"paste over all of line 1",
-       [&] {
-         press(1, Qt::Key_A, Qt::ControlModifier);
-         paste(1, "replaced");
-       },
-       true},
-      {"Backspace in line 8", [&] { press(8, Qt::Key_Backspace); }, true},
-      {"Delete at the start of line 3",
-       [&] {
-         press(3, Qt::Key_Home);
-         press(3, Qt::Key_Delete);
-       },
-       true},
-      {"line 1 emptied",
-       [&] {
-         press(1, Qt::Key_A, Qt::ControlModifier);
-         press(1, Qt::Key_Backspace);
-       },
-       true},
-      {"a line of spaces in line 5", [&] { type(5, "     "); }, true},
-      {"the spacing mark typed into line 4", [&] { send(4, u'\u25A0'); }, true},
-      {"an ellipsis typed into line 4 becomes the mark", [&] { send(4, u'\u2026'); }, true},
-      {"Option2 selected, then line 6 typed",
-       [&] {
-         QTest::mouseClick(Control("Option2"), Qt::LeftButton);
-         type(6, "yellow");
-       },
-       true},
-      {"Auto Preview cleared", click_check1, false},
-      {"line 2 typed while cleared", [&] { type(2, " more"); }, false},
-      {"line 7 pasted while cleared", [&] { paste(7, "  late"); }, false},
-      {"Auto Preview greyed", click_check1, false},
-      {"line 5 emptied while greyed",
-       [&] {
-         press(5, Qt::Key_A, Qt::ControlModifier);
-         press(5, Qt::Key_Delete);
-       },
-       false},
-      {"Auto Preview checked again, then one key in line 8",
-       [&] {
-         click_check1();
-         type(8, "!");
-       },
-       true},
-      {"Option1 selected, then line 7 typed",
-       [&] {
-         QTest::mouseClick(Control("Option1"), Qt::LeftButton);
-         type(7, "z");
-       },
-       true},
-      {"Backspace in line 2", [&] { press(2, Qt::Key_Backspace); }, true},
+      {"type into line 1", type(1, "hello"), true},
+      {"type into line 8", type(8, "bottom row"), true},
+      {"paste into line 3", paste(3, "pasted /\\_/\\"), true},
+      {"type into line 2", type(2, "two"), true},
+      {"select all of line 1", select_all(1), true},
+      {"paste over all of line 1", paste(1, "replaced"), true},
+      {"Backspace in line 8", press(8, Qt::Key_Backspace), true},
+      {"Home in line 3", press(3, Qt::Key_Home), true},
+      {"Delete at the start of line 3", press(3, Qt::Key_Delete), true},
+      {"select all of line 1 again", select_all(1), true},
+      {"line 1 emptied", press(1, Qt::Key_Backspace), true},
+      {"a line of spaces in line 5", type(5, "     "), true},
+      {"the spacing mark typed into line 4", send(4, u'\u25A0'), true},
+      {"an ellipsis typed into line 4 becomes the mark", send(4, u'\u2026'), true},
+      {"Option2 selected", click("Option2"), true},
+      {"line 6 typed", type(6, "yellow"), true},
+      {"Auto Preview cleared", click("Check1"), false},
+      {"line 2 typed while cleared", type(2, " more"), false},
+      {"line 7 pasted while cleared", paste(7, "  late"), false},
+      {"Option1 selected while cleared", click("Option1"), false},
+      {"Update Preview while cleared", click("Command5"), true},
+      {"Auto Preview greyed", click("Check1"), false},
+      {"select all of line 5 while greyed", select_all(5), false},
+      {"line 5 emptied while greyed", press(5, Qt::Key_Delete), false},
+      {"Auto Preview checked again", click("Check1"), false},
+      {"one key in line 8", type(8, "!"), true},
+      {"Option2 selected again", click("Option2"), true},
+      {"line 7 typed", type(7, "z"), true},
+      {"Backspace in line 2", press(2, Qt::Key_Backspace), true},
   };
 
   auto* preview = Control<QPlainTextEdit>("Text14");
   QString shown = PreviewText();
   for (const Step& step : steps) {
     step.act();
-    if (step.auto_preview) shown = MessageTextToQString(BuildPreviewText(form->Lines()));
+    if (step.recomposed) shown = MessageTextToQString(BuildPreviewText(form->Lines()));
     EXPECT_EQ(PreviewText().toStdString(), shown.toStdString()) << step.what;
     EXPECT_EQ(preview->palette().color(QPalette::Text),
               form->Colour() == TextColour::White ? QColor(Qt::white) : QColor(Qt::yellow))
+        << step.what;
+    EXPECT_EQ(Control("Command5")->isEnabled(),
+              Control<QCheckBox>("Check1")->checkState() != Qt::Checked)
         << step.what;
   }
   // The steps reached what they were meant to: an empty line, spaces, the marks, and the
@@ -549,6 +460,15 @@ QStringList ListedNames(QFileDialog* dialog, qsizetype at_least) {
   return names;
 }
 
+// Runs `act` on the next modal window to open, which must be a file dialog.
+void WhenFileDialogOpens(std::function<void(QFileDialog*)> act) {
+  WhenModalOpens([act = std::move(act)](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    act(dialog);
+  });
+}
+
 // As the dialog's Open or Save button does.
 void Accept(QFileDialog* dialog) {
   static_cast<QDialog*>(dialog)->accept();
@@ -575,9 +495,7 @@ class QtFileDialogFilters : public QtFileDialog,
                             public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(QtFileDialogFilters, OfferConfigFilesFirstThenAllFiles) {
-  WhenModalOpens([](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
+  WhenFileDialogOpens([](QFileDialog* dialog) {
     int selected = -1;
     EXPECT_EQ(ShownFileTypes(dialog, &selected),
               QStringList({"Config files (*.cfg)", "All Files (*.*)"}));
@@ -595,9 +513,7 @@ TEST_F(QtFileDialog, ListsAFileWithoutADotUnderAllFiles) {
   WriteBytes(disk / "greet", hello);
   WriteBytes(disk / "a.cfg", hello);
   form->SetFileName(disk / "a.cfg");
-  WhenModalOpens([](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
+  WhenFileDialogOpens([](QFileDialog* dialog) {
     EXPECT_EQ(ListedNames(dialog, 1), QStringList({"a.cfg"}));
     dialog->selectNameFilter(dialog->nameFilters().value(1));
     EXPECT_EQ(ListedNames(dialog, 2), QStringList({"a.cfg", "greet"}));
@@ -609,35 +525,14 @@ TEST_F(QtFileDialog, ListsAFileWithoutADotUnderAllFiles) {
   EXPECT_EQ(form->Line(1), "hello");
 }
 
-TEST_F(QtFileDialog, SavesUnderTheTypedNameAfterAskingToReplaceIt) {
+// A name with a double quote is refused and the dialog stays open; the next name typed, of a file
+// that exists, is taken once the user agrees to replace that file.
+TEST_F(QtFileDialog, RefusesANameHoldingADoubleQuoteAndStaysOpenThenAsksToReplace) {
   WriteBytes(disk / "mybind", "old");
   form->SetFileName(disk / "earlier.cfg");
-  bool asked = false;
-  WhenModalOpens([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    WhenModalOpens([&](QWidget* question) {
-      auto* box = qobject_cast<QMessageBox*>(question);
-      asked = box != nullptr;
-      asked ? box->button(QMessageBox::Yes)->click() : void(question->close());
-    });
-    TypeFileName(dialog, "mybind");
-    Accept(dialog);
-  });
-  Click("Command4");
-
-  EXPECT_TRUE(asked);
-  EXPECT_EQ(form->FileName(), disk / "mybind");
-  EXPECT_EQ(ReadBytes(disk / "mybind"), hello);
-}
-
-TEST_F(QtFileDialog, RefusesANameHoldingADoubleQuoteAndStaysOpen) {
-  form->SetFileName(disk / "earlier.cfg");
   QString message;
-  bool stayed_open = false;
-  WhenModalOpens([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
+  bool stayed_open = false, asked = false;
+  WhenFileDialogOpens([&](QFileDialog* dialog) {
     WhenModalOpens([&](QWidget* refusal) {
       auto* box = qobject_cast<QMessageBox*>(refusal);
       ASSERT_NE(box, nullptr);
@@ -650,7 +545,12 @@ TEST_F(QtFileDialog, RefusesANameHoldingADoubleQuoteAndStaysOpen) {
     TypeFileName(dialog, "my\"bind.cfg");
     Accept(dialog);
     stayed_open = dialog->isVisible();
-    TypeFileName(dialog, "mybind.cfg");
+    WhenModalOpens([&](QWidget* question) {
+      auto* box = qobject_cast<QMessageBox*>(question);
+      asked = box != nullptr;
+      asked ? box->button(QMessageBox::Yes)->click() : void(question->close());
+    });
+    TypeFileName(dialog, "mybind");
     Accept(dialog);
   });
   Click("Command4");
@@ -660,8 +560,9 @@ TEST_F(QtFileDialog, RefusesANameHoldingADoubleQuoteAndStaysOpen) {
             "Please choose another name.");
   EXPECT_TRUE(stayed_open);
   EXPECT_FALSE(std::filesystem::exists(disk / "bind.cfg"));
-  EXPECT_EQ(form->FileName(), disk / "mybind.cfg");
-  EXPECT_EQ(ReadBytes(disk / "mybind.cfg"), hello);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(form->FileName(), disk / "mybind");
+  EXPECT_EQ(ReadBytes(disk / "mybind"), hello);
 }
 
 class QtFileDialogNextStart
@@ -672,15 +573,10 @@ class QtFileDialogNextStart
 TEST_P(QtFileDialogNextStart, ShowsTheFileTheUserChose) {
   const QString folder = QString::fromUtf8(GetParam().first);
   const QString name = QString::fromUtf8(GetParam().second);
-  const std::filesystem::path chosen =
-      disk /
-      std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(GetParam().first))) /
-      std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(GetParam().second)));
+  const std::filesystem::path chosen = disk / QStringToHostPath(folder) / QStringToHostPath(name);
   std::filesystem::create_directory(chosen.parent_path());
   form->SetFileName(disk / "earlier.cfg");
-  WhenModalOpens([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
+  WhenFileDialogOpens([&](QFileDialog* dialog) {
     TypeFileName(dialog, folder + "/" + name);
     Accept(dialog);
   });
@@ -689,9 +585,7 @@ TEST_P(QtFileDialogNextStart, ShowsTheFileTheUserChose) {
   EXPECT_EQ(ReadBytes(chosen), hello);
 
   QString started_in, shown_name;
-  WhenModalOpens([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
+  WhenFileDialogOpens([&](QFileDialog* dialog) {
     started_in = dialog->directory().dirName();
     if (auto* box = qobject_cast<QLineEdit*>(testing::FocusIn(dialog))) shown_name = box->text();
     dialog->reject();

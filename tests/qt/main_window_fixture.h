@@ -10,10 +10,11 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
-#include "support/editor_fixture.h"
 #include "qt/form1.h"
+#include "support/editor_fixture.h"
 
 // Test messages show Qt's strings as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -91,6 +92,14 @@ class MainWindowTest : public EditorTest {
   QString PreviewText() { return Control<QPlainTextEdit>("Text14")->toPlainText(); }
   void SetLines(const QStringList& lines) {
     for (int k = 1; k <= 8; ++k) Editor(k)->setText(lines.value(k - 1));
+  }
+  // Presses Tab from the focused control once for each of `names`, which take the focus in turn.
+  static void ExpectTabOrder(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      ASSERT_NE(QApplication::focusWidget(), nullptr);
+      EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
+    }
   }
   void ShowAndFocus() {
     form->show();

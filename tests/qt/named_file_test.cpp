@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <QUrl>
 #include <filesystem>
-#include <functional>
 #include <optional>
 
 #include "qt/bind_text.h"
@@ -27,37 +26,24 @@ QString Native(const fs::path& path) {
   return HostPathToQString(path);
 }
 
-// Every modal window that opens while it lives: what it was, and whether the main window was
-// already on the screen under it. Each is answered with its default button.
+// Every modal window that opens while it lives, answered with its default button: its icon,
+// title and text, and whether it opened over `owner` already on the screen.
 class ModalWatch {
  public:
-  struct Seen {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-    QWidget* parent;
-    bool parent_visible;
-  };
-
-  ModalWatch() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
+  explicit ModalWatch(QWidget* owner) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, owner] {
       QWidget* modal = QApplication::activeModalWidget();
       if (!modal) return;
       auto* box = qobject_cast<QMessageBox*>(modal);
-      if (!box) {
-        seen.push_back({QMessageBox::NoIcon, modal->windowTitle(), {}, nullptr, false});
-        modal->close();
-        return;
-      }
-      QWidget* parent = box->parentWidget();
-      seen.push_back(
-          {box->icon(), box->windowTitle(), box->text(), parent, parent && parent->isVisible()});
-      box->defaultButton() ? box->defaultButton()->click() : void(box->close());
+      const bool over = modal->parentWidget() == owner && owner->isVisible();
+      seen << QString("%1 %2: %3%4")
+                  .arg(int(box ? box->icon() : QMessageBox::NoIcon))
+                  .arg(modal->windowTitle(), box ? box->text() : "", over ? " (over)" : "");
+      box && box->defaultButton() ? box->defaultButton()->click() : void(modal->close());
     });
     timer_.start(5);
   }
-
-  std::vector<Seen> seen;
+  QStringList seen;
 
  private:
   QTimer timer_;
@@ -80,7 +66,7 @@ class CommandLine : public testing::MainWindowTest {
 TEST_F(CommandLine, OpensTheFirstArgumentAsOpenWouldWithoutCueOrBox) {
   const fs::path file = disk / "yellow art.cfg";
   WriteBytes(file, BindBytes(kArt, TextColour::Yellow));
-  ModalWatch modals;
+  ModalWatch modals(form.get());
   StartWith({"vellmar-bind-editor", Native(file), Native(disk / "second.cfg")});
 
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), kArt[k - 1]) << k;
@@ -102,7 +88,7 @@ TEST_F(CommandLine, ARelativeNameIsTakenFromTheCurrentFolder) {
 }
 
 TEST_F(CommandLine, WithoutAFileNameTheWindowStartsEmpty) {
-  ModalWatch modals;
+  ModalWatch modals(form.get());
   StartWith({"vellmar-bind-editor"});
   EXPECT_EQ(form->Line(1), "before");
   EXPECT_TRUE(form->FileName().empty());
@@ -111,17 +97,13 @@ TEST_F(CommandLine, WithoutAFileNameTheWindowStartsEmpty) {
 
 TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) {
   const fs::path file = disk / "gone.cfg";
-  ModalWatch modals;
+  ModalWatch modals(form.get());
   StartWith({"vellmar-bind-editor", Native(file)});
 
-  ASSERT_EQ(modals.seen.size(), 1u);
-  const ModalWatch::Seen& box = modals.seen[0];
-  EXPECT_EQ(box.icon, QMessageBox::Critical);
-  EXPECT_EQ(box.title, "Open Error");
-  EXPECT_EQ(box.text,
-            "The bind could not be opened from " + Native(file) + "\n\nNo such file or directory.");
-  EXPECT_EQ(box.parent, form.get());
-  EXPECT_TRUE(box.parent_visible);
+  EXPECT_EQ(modals.seen, QStringList(QString("%1 Open Error: The bind could not be opened from "
+                                             "%2\n\nNo such file or directory. (over)")
+                                         .arg(int(QMessageBox::Critical))
+                                         .arg(Native(file))));
   EXPECT_EQ(form->Line(1), "before");
   EXPECT_EQ(form->FileName(), file) << "the save dialog starts from the name given";
   EXPECT_FALSE(form->AudioStarted());
@@ -130,7 +112,8 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) 
 // A drag from the file manager: what it carries and the control it comes over.
 struct DropCase {
   const char* name;
-  std::function<void(QMimeData&, const testing::TempFolder&)> fill;
+  QStringList files;     // names in the folder, or whole web addresses
+  const char* text;      // what the drag offers as text too; "{art}": the bind file's own name
   const char* over;      // the control under the drop; null: the window itself
   bool accepted;         // whether the window takes the drag at all
   bool opened;           // whether the bind file's lines arrive
@@ -146,7 +129,13 @@ TEST_P(Drop, OneLocalFileOpensWithoutCueOrDialogAndAnythingElseIsRefused) {
   SetLines({"before"});
   form->show();
   QMimeData data;
-  c.fill(data, disk);
+  QList<QUrl> urls;
+  for (const QString& file : c.files) {
+    urls << (file.contains("://") ? QUrl(file)
+                                  : QUrl::fromLocalFile(Native(disk / QStringToHostPath(file))));
+  }
+  if (!urls.isEmpty()) data.setUrls(urls);
+  if (*c.text) data.setText(QString(c.text).replace("{art}", Native(disk / "art.cfg")));
   QWidget* target = c.over ? Control(c.over) : form.get();
   const QPoint at = target->rect().center();
 
@@ -176,44 +165,24 @@ TEST_P(Drop, OneLocalFileOpensWithoutCueOrDialogAndAnythingElseIsRefused) {
   EXPECT_EQ(dialogs.boxes, expected);
 }
 
-void Urls(QMimeData& data, const QList<QUrl>& urls) {
-  data.setUrls(urls);
-}
-QUrl FileUrl(const testing::TempFolder& disk, const char* name) {
-  return QUrl::fromLocalFile(Native(disk / name));
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, Drop,
     ::testing::Values(
-        DropCase{"OneBindFile",
-                 [](QMimeData& d, const auto& disk) { Urls(d, {FileUrl(disk, "art.cfg")}); },
-                 nullptr, true, true, ""},
-        DropCase{"OneBindFileOverALineEditor",
-                 [](QMimeData& d, const auto& disk) {
-                   Urls(d, {FileUrl(disk, "art.cfg")});
-                   d.setText(Native(disk / "art.cfg"));  // file managers offer the name too
-                 },
-                 "Text2", true, true, ""},
-        DropCase{"AMissingFile",
-                 [](QMimeData& d, const auto& disk) { Urls(d, {FileUrl(disk, "gone.cfg")}); },
-                 nullptr, true, false, "No such file or directory."},
-        DropCase{"TwoFiles",
-                 [](QMimeData& d, const auto& disk) {
-                   Urls(d, {FileUrl(disk, "art.cfg"), FileUrl(disk, "art.cfg")});
-                 },
-                 nullptr, false, false, ""},
+        DropCase{"OneBindFile", {"art.cfg"}, "", nullptr, true, true, ""},
+        // File managers offer the file's name as text too.
+        DropCase{"OneBindFileOverALineEditor", {"art.cfg"}, "{art}", "Text2", true, true, ""},
+        DropCase{
+            "AMissingFile", {"gone.cfg"}, "", nullptr, true, false, "No such file or directory."},
+        DropCase{"TwoFiles", {"art.cfg", "art.cfg"}, "", nullptr, false, false, ""},
         DropCase{"TwoFilesOverALineEditor",
-                 [](QMimeData& d, const auto& disk) {
-                   Urls(d, {FileUrl(disk, "art.cfg"), FileUrl(disk, "art.cfg")});
-                   d.setText("two names");
-                 },
-                 "Text2", false, false, ""},
-        DropCase{"AWebAddress",
-                 [](QMimeData& d, const auto&) { Urls(d, {QUrl("https://example.org/art.cfg")}); },
-                 nullptr, false, false, ""},
-        DropCase{"PlainText", [](QMimeData& d, const auto&) { d.setText("art.cfg"); }, nullptr,
-                 false, false, ""}),
+                 {"art.cfg", "art.cfg"},
+                 "two names",
+                 "Text2",
+                 false,
+                 false,
+                 ""},
+        DropCase{"AWebAddress", {"https://example.org/art.cfg"}, "", nullptr, false, false, ""},
+        DropCase{"PlainText", {}, "art.cfg", nullptr, false, false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
