@@ -69,24 +69,28 @@ const char* NameOf(HWND control) {
 
 using MainWindow = MainWindowTest;
 
-TEST_F(MainWindow, SetsUpEveryControlOfItsTableInTwipsAtTheWindowsDpiAndNamesItForScreenReaders) {
+TEST_F(MainWindow, SetsUpEveryControlOfItsTableInTwipsAtEachDpiAndNamesItForScreenReaders) {
   CoInitialize(nullptr);
   const UINT dpi = WindowDpi(Window());
   RECT client;
   GetClientRect(Window(), &client);
   EXPECT_EQ(client.right, TwipsToPixels(MainClientWidth, dpi));
   EXPECT_EQ(client.bottom, TwipsToPixels(MainClientHeight, dpi));
-  for (const ControlRow& row : MainWindowControls()) {
-    SCOPED_TRACE(row.name);
-    if (row.kind == ControlKind::Shape) continue;  // drawn by the window
-    const HWND control = Get(row.name);
-    const RECT place = ClientRectOf(control), want = PixelRect(row, dpi);
+  const auto expect_placed = [&](const ControlRow& row, UINT at) {
+    SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(at) + " dpi");
+    const RECT place = ClientRectOf(Get(row.name)), want = PixelRect(row, at);
     EXPECT_EQ(place.left, want.left);
     EXPECT_EQ(place.top, want.top);
     EXPECT_EQ(place.right, want.right);
     if (row.kind != ControlKind::ComboBox) {  // a drop-down's height is its list's
       EXPECT_EQ(place.bottom, want.bottom);
     }
+  };
+  for (const ControlRow& row : MainWindowControls()) {
+    SCOPED_TRACE(row.name);
+    if (row.kind == ControlKind::Shape) continue;  // drawn by the window
+    const HWND control = Get(row.name);
+    expect_placed(row, dpi);
     EXPECT_EQ(IsWindowVisible(control) != FALSE, row.visible);
     EXPECT_EQ(IsWindowEnabled(control) != FALSE, row.enabled);
     EXPECT_EQ(WindowText(control), BindTextToWide(row.caption));
@@ -117,24 +121,21 @@ TEST_F(MainWindow, SetsUpEveryControlOfItsTableInTwipsAtTheWindowsDpiAndNamesItF
     SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
     EXPECT_EQ(std::wstring(item), BindTextToWide(KeyCatalogue[i])) << i;
   }
-}
 
-TEST_F(MainWindow, MovingToAScreenOfAnotherDpiPlacesEverythingAgainAtThatDpi) {
-  constexpr UINT dpi = 144;
+  // Moved to a screen of another DPI (the window's frame stays at Wine's own DPI, so its client
+  // size is not compared), everything is placed again, and the fonts follow: a line editor's is
+  // 9.75 points.
+  constexpr UINT new_dpi = 144;
   RECT suggested{10, 10, 20, 20};
-  SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
+               reinterpret_cast<LPARAM>(&suggested));
   Pump();
-  // (The window's frame stays at Wine's own DPI, so its client size is not compared here.)
   for (const ControlRow& row : MainWindowControls()) {
-    if (row.kind == ControlKind::Shape) continue;
-    const RECT place = ClientRectOf(Get(row.name)), want = PixelRect(row, dpi);
-    EXPECT_EQ(place.left, want.left) << row.name;
-    EXPECT_EQ(place.top, want.top) << row.name;
+    if (row.kind != ControlKind::Shape) expect_placed(row, new_dpi);
   }
-  // The fonts follow: a line editor's font is 9.75 points at 144 dots per inch.
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Line(1), WM_GETFONT, 0, 0)), sizeof(font), &font);
-  EXPECT_EQ(font.lfHeight, -MulDiv(975, dpi, 7200));
+  EXPECT_EQ(font.lfHeight, -MulDiv(975, new_dpi, 7200));
 }
 
 TEST_F(MainWindow, TabFollowsTheLayoutSkippingHiddenControlsAndTheKeyLeavesEveryBox) {
