@@ -3,10 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -14,43 +10,12 @@
 
 #include "support/recording_audio.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
 #include "win32/control_table.h"
 #include "win32/form1.h"
 #include "win32/wide_text.h"
 
 namespace vbe::testing {
-
-// A fresh folder under the system's temporary folder, removed when the test ends.
-class WindowsTempFolder {
- public:
-  WindowsTempFolder() {
-    static std::atomic<int> count{0};
-    path_ =
-        std::filesystem::temp_directory_path() /
-        (L"vbe-win32-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(count++));
-    std::filesystem::create_directories(path_);
-  }
-  ~WindowsTempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  WindowsTempFolder(const WindowsTempFolder&) = delete;
-  WindowsTempFolder& operator=(const WindowsTempFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
-}
 
 // The control of that name in a window; the test fails clearly when there is none.
 inline HWND Control(HWND window, const char* name) {
@@ -95,25 +60,26 @@ inline void Click(HWND button) {
   Pump();
 }
 
-inline void SetClipboardText(HWND owner, std::wstring_view text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-  std::copy(text.begin(), text.end(), chars);
-  chars[text.size()] = L'\0';
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+inline LRESULT CheckState(HWND button) {
+  return SendMessageW(button, BM_GETCHECK, 0, 0);
 }
 
 // The real main window, shown, with drive c: on a fresh folder, a scripted user and recorded
 // sound.
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() {
+  MainWindowTest() { Start(); }
+  ~MainWindowTest() override {
+    form.reset();
+    Pump();
+  }
+
+  // Builds the window afresh; drive d: lies on `drive_d` when one is given.
+  void Start(const std::filesystem::path& drive_d = {}) {
+    form.reset();
     Form1Host host;
     host.drives.SetDrive('c', disk.path());
+    if (!drive_d.empty()) host.drives.SetDrive('d', drive_d);
     host.dialogs = &dialogs;
     host.audio = &audio;
     host.end_program = [this] { ++ends; };
@@ -122,16 +88,13 @@ class MainWindowTest : public ::testing::Test {
     SetForegroundWindow(form->Window());
     Pump();
   }
-  ~MainWindowTest() override {
-    form.reset();
-    Pump();
-  }
 
   HWND Window() const { return form->Window(); }
   HWND Get(const char* name) const { return Control(form->Window(), name); }
   HWND Line(int k) const { return Get(("Text" + std::to_string(k)).c_str()); }
+  std::wstring Preview() const { return WindowText(Get("Text14")); }
 
-  WindowsTempFolder disk;
+  TempFolder disk;
   ScriptedDialogs dialogs;
   RecordingAudio audio;
   int ends = 0;
