@@ -336,8 +336,9 @@ TEST_P(AutoexecFailures, AreReportedAndKeepTheBindSaved) {
   EXPECT_EQ(fs::file_size(bind), 352u);
   ASSERT_EQ(dialogs.boxes.size(), 2u);
   std::string reason = c.reason;
-  if (const auto at = reason.find("BIND"); at != reason.npos)
+  if (const auto at = reason.find("BIND"); at != reason.npos) {
     reason.replace(at, 4, PathToUtf8(bind));
+  }
   EXPECT_EQ(dialogs.boxes[1], (Box{"The bind file is saved, but the bind could not be added to " +
                                        Cp1252ToUtf8(AutoexecPath(c.folder)) + "\r\n\r\n" + reason,
                                    "Autoexec Error", 16}));
