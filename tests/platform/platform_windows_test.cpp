@@ -12,32 +12,18 @@ namespace vbe::testing {
 namespace {
 
 // A handle opened without sharing, as an editor or a virus scanner may hold a file.
-class HeldOpen {
- public:
-  explicit HeldOpen(const fs::path& file)
-      : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ~HeldOpen() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
 TEST(HeldOpenFile, RefusesTheSaveSaysWhyAndLosesNothing) {
   TempFolder dir;
   const fs::path bind = dir / "bind.cfg";
   WriteBytes(bind, "old bind");
-  {
-    HeldOpen held(bind);
-    ASSERT_TRUE(held.ok());
-    const IoResult saved = ReplaceFileAtomically(bind, std::string(352, 'b'));
-    EXPECT_FALSE(saved);
-    EXPECT_FALSE(saved.reason.empty());
-    EXPECT_FALSE(AppendToFile(bind, "x"));
-  }
+  const HANDLE held = CreateFileW(bind.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const IoResult saved = ReplaceFileAtomically(bind, std::string(352, 'b'));
+  EXPECT_FALSE(saved);
+  EXPECT_NE(saved.reason, "");
+  EXPECT_FALSE(AppendToFile(bind, "x"));
+  CloseHandle(held);
   EXPECT_EQ(ReadBytes(bind), "old bind");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1) << "no temporary file";
   EXPECT_TRUE(ReplaceFileAtomically(bind, "new bind")) << "once it is let go";

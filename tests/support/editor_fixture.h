@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bind_file.h"
 #include "commands/operations.h"
+#include "core/bind_file.h"
 #include "support/memory_bind_document.h"
 #include "support/recording_audio.h"
 #include "support/scripted_dialogs.h"

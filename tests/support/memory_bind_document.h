@@ -26,15 +26,8 @@ class MemoryBindDocument : public BindDocument {
     line = kept;
   }
   void ReplaceFirstCharacter(int number, char character) override {
-    std::string& line = lines.at(number - 1);
-    std::string replaced = line;
-    if (replaced.empty()) {
-      replaced = character;
-    } else {
-      replaced[0] = character;
-    }
-    if (replaced != line) ++line_changes;
-    line = replaced;
+    const std::string& line = lines.at(number - 1);
+    SetLine(number, character + (line.empty() ? line : line.substr(1)));
   }
   TextColour Colour() const override { return colour; }
   void SetColour(TextColour c) override { colour = c; }

@@ -23,13 +23,12 @@ class TempFolder {
  public:
   TempFolder() {
     static std::mt19937_64 random_names{std::random_device{}()};
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    // Creating the folder tests the name: nothing is created when it is taken.
     for (int attempt = 0; path_.empty(); ++attempt) {
       if (attempt == 100) throw std::runtime_error("no free name for a temporary folder");
-      const std::filesystem::path candidate =
-          base / ("vbe-test-" + std::to_string(random_names() % 1000000000000));
-      // Creating the folder tests the name: nothing is created when it is taken.
-      if (std::filesystem::create_directory(candidate)) path_ = candidate;
+      path_ = std::filesystem::temp_directory_path() /
+              ("vbe-test-" + std::to_string(random_names() % 1000000000000));
+      if (!std::filesystem::create_directory(path_)) path_.clear();
     }
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
   }
@@ -37,13 +36,11 @@ class TempFolder {
     // A test may have made the folder or files in it read-only, and Windows removes no
     // read-only file; links are left as they are, so nothing outside the folder changes.
     namespace fs = std::filesystem;
-    std::error_code ec;
+    std::error_code ec, ignored;
     fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
     for (fs::recursive_directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
-      std::error_code ignored;
-      if (!it->is_symlink(ignored)) {
+      if (!it->is_symlink(ignored))
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-      }
     }
     fs::remove_all(path_, ec);
   }
