@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/text.h"
 #include "gamecfg/autoexec.h"
 #include "platform/drive_table.h"
 
