@@ -6,6 +6,8 @@
 // core/ and gamecfg/. Front ends (qt/, win32/) call these and never decide anything themselves.
 #pragma once
 
+#include <functional>
+
 #include "commands/user_dialogs.h"
 #include "core/bind_document.h"
 #include "platform/drive_table.h"
@@ -13,6 +15,18 @@
 #include "sound/audio_commands.h"
 
 namespace vbe {
+
+// What a front end's main window is given by the program or by a test.
+struct Form1Host {
+  DriveTable drives;
+  // The user's side of the operations; null for the front end's own message boxes and file
+  // dialog. Tests answer with a scripted fake.
+  UserDialogs* dialogs = nullptr;
+  // Ends the program; null to end the front end's event loop.
+  std::function<void()> end_program;
+  // Where the sound cues go; null for the host's own audio, created on the first cue.
+  AudioCommands* audio = nullptr;
+};
 
 // Everything an operation reaches beyond itself.
 struct EditorServices {

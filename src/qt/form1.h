@@ -27,18 +27,6 @@ namespace vbe {
 class Form3;
 class Form2;
 
-// What the main window is given by the program or by a test.
-struct Form1Host {
-  DriveTable drives;
-  // The user's side of the operations; null for the window's own Qt message boxes and file
-  // dialog. Tests answer with a scripted fake.
-  UserDialogs* dialogs = nullptr;
-  // Ends the program; null to quit the application's event loop.
-  std::function<void()> end_program;
-  // Where the sound cues go; null for the host's own audio, created on the first cue.
-  AudioCommands* audio = nullptr;
-};
-
 // The editor's main window. It holds the one bind in its controls and is the document the
 // operations work on.
 class Form1 : public QWidget, public BindDocument {

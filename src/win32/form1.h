@@ -18,17 +18,6 @@ namespace vbe {
 class Form2;
 class Form3;
 
-// What the main window is given by the program or by a test.
-struct Form1Host {
-  DriveTable drives;
-  // The user's side of the operations; null for the system's message boxes and file dialog.
-  UserDialogs* dialogs = nullptr;
-  // Ends the program; null to end the message loop.
-  std::function<void()> end_program;
-  // Where the sound cues go; null for the host's own audio, created on the first cue.
-  AudioCommands* audio = nullptr;
-};
-
 // The editor's main window. It holds the one bind in its controls and is the document the
 // operations work on. The window is created hidden; Show() shows it.
 class Form1 : public BindDocument {
