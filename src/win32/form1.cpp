@@ -215,9 +215,6 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void Form1::OnCommand(HWND control, int code) {
-  const char* name = ControlName(control);
-  if (!name) return;
-  const std::string_view n = name;
   if (code == EN_CHANGE) {
     for (int k = 0; k < LineCount; ++k) {
       if (line_editors_[k] == control) FollowLineChange(k + 1);
@@ -225,6 +222,9 @@ void Form1::OnCommand(HWND control, int code) {
     return;
   }
   if (code != BN_CLICKED) return;
+  const ControlRow* row = controls_.RowOf(control);
+  if (!row) return;
+  const std::string_view n = row->name;
   if (n == "Command1") NewBind(editor_);
   if (n == "Command2") StopCue(editor_.audio);
   if (n == "Command3") OpenBind(editor_);
@@ -270,11 +270,12 @@ LRESULT Form1::OnControlColour(HDC dc, HWND control, LRESULT standard) {
 }
 
 void Form1::DrawPictureButton(const DRAWITEMSTRUCT& item) {
-  const char* name = ControlName(item.hwndItem);
+  const ControlRow* row = controls_.RowOf(item.hwndItem);
+  const std::string_view name = row ? row->name : "";
   HICON icon = nullptr;
-  if (name == std::string_view("Command1")) icon = button_icons_[0];
-  if (name == std::string_view("Command3")) icon = button_icons_[1];
-  if (name == std::string_view("Command4")) icon = button_icons_[2];
+  if (name == "Command1") icon = button_icons_[0];
+  if (name == "Command3") icon = button_icons_[1];
+  if (name == "Command4") icon = button_icons_[2];
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool pressed = item.itemState & ODS_SELECTED;

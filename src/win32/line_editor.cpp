@@ -7,8 +7,6 @@
 namespace vbe {
 namespace {
 
-constexpr wchar_t kStateProperty[] = L"VbeLineEditor";
-
 struct Subclass {
   WNDPROC original = nullptr;
   bool tab_leaves = false;
@@ -16,8 +14,11 @@ struct Subclass {
   std::function<void()> on_return;
 };
 
+// The state hangs on the control's user data, which the system's control classes leave to the
+// program: every message passes through here, and a window property would cost a call to the
+// window server on each under Wine.
 Subclass* StateOf(HWND window) {
-  return static_cast<Subclass*>(GetPropW(window, kStateProperty));
+  return reinterpret_cast<Subclass*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 std::wstring ClipboardText(HWND owner) {
@@ -83,7 +84,7 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
       break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-      RemovePropW(window, kStateProperty);
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       delete state;
       return CallWindowProcW(original, window, message, wparam, lparam);
   }
@@ -93,7 +94,7 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
 Subclass* Attach(HWND control) {
   if (Subclass* existing = StateOf(control)) return existing;
   auto* state = new Subclass;
-  SetPropW(control, kStateProperty, state);
+  SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
   state->original = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LineEditorProc)));
   return state;
