@@ -255,6 +255,8 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
   std::stable_sort(order.begin(), order.end(),
                    [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  dpi_ = dpi;
+  fonts_.Create(dpi);
   const ControlRow* previous = nullptr;
   for (const ControlRow* row : order) {
     for (const AccessibleName& name : names) {
@@ -274,34 +276,47 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
     if (!joins_group && row->tab >= 0) style |= WS_GROUP;
     const int id = kFirstControlId + static_cast<int>(row - rows.data());
     const std::wstring caption = BindTextToWide(row->caption);
+    // Made in place with its font: moving every control again would cost a round of window
+    // messages for each.
+    const RECT rect = WindowRect(*row, dpi);
     HWND control = CreateWindowExW(
         0, KindClass(row->kind), row->kind == ControlKind::ComboBox ? L"" : caption.c_str(), style,
-        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+        reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+    SetLayoutFont(control, *row, dpi);
     NameControl(control, row->name);
     if (row->max_length > 0) SendMessageW(control, EM_LIMITTEXT, row->max_length, 0);
     if (row->checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
     controls_.push_back({row, control});
     previous = row;
   }
-  Place(dpi);
 }
 
 void ControlSet::Place(UINT dpi) {
+  if (dpi == dpi_) return;
   dpi_ = dpi;
   fonts_.Create(dpi);
   for (const Control& control : controls_) {
-    const RECT rect = PixelRect(*control.row, dpi);
-    int height = rect.bottom - rect.top;
-    if (IsDropDown(control.row->kind)) height *= kDropDownRows;
-    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(control.row->font)),
-                 FALSE);
-    SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    if (IsDropDown(control.row->kind)) {
-      // The closed box's own height follows the font; the layout's height is its outer size.
-      SendMessageW(control.hwnd, CB_SETITEMHEIGHT, WPARAM(-1),
-                   std::max(1, int(rect.bottom - rect.top) - 6));
-    }
+    const RECT rect = WindowRect(*control.row, dpi);
+    SetLayoutFont(control.hwnd, *control.row, dpi);
+    SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+RECT ControlSet::WindowRect(const ControlRow& row, UINT dpi) {
+  RECT rect = PixelRect(row, dpi);
+  if (IsDropDown(row.kind)) rect.bottom = rect.top + (rect.bottom - rect.top) * kDropDownRows;
+  return rect;
+}
+
+void ControlSet::SetLayoutFont(HWND control, const ControlRow& row, UINT dpi) const {
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(row.font)), FALSE);
+  if (IsDropDown(row.kind)) {
+    // The closed box's own height follows the font; the layout's height is its outer size.
+    const RECT rect = PixelRect(row, dpi);
+    SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1),
+                 std::max(1, int(rect.bottom - rect.top) - 6));
   }
 }
 

@@ -75,10 +75,12 @@ class ControlSet {
   // Creates the rows' controls in `parent`: labels first, then the others in tab order, which
   // is their z-order, so Tab and the dialog keys follow it. A control with an accessible name
   // gets an empty-sized label of that name just before it, which screen readers read as its
-  // name. Control identifiers start at 100, clear of the Enter and Escape commands.
+  // name. Control identifiers start at 100, clear of the Enter and Escape commands. Each
+  // control gets its place, size and font at `dpi`.
   void Build(HWND parent, std::span<const ControlRow> rows, std::span<const AccessibleName> names,
              UINT dpi);
-  // Places and sizes every control, and sets its font, at `dpi`.
+  // Places and sizes every control, and sets its font, at `dpi`; nothing to do at the DPI the
+  // controls already have.
   void Place(UINT dpi);
 
   HWND Find(std::string_view name) const;
@@ -88,6 +90,10 @@ class ControlSet {
   UINT Dpi() const { return dpi_; }
 
  private:
+  // A control's window rectangle: a drop-down's window also holds its open list.
+  static RECT WindowRect(const ControlRow& row, UINT dpi);
+  void SetLayoutFont(HWND control, const ControlRow& row, UINT dpi) const;
+
   std::vector<Control> controls_;
   LayoutFonts fonts_;
   UINT dpi_ = 96;
