@@ -157,6 +157,23 @@ void LayoutFonts::Create(UINT dpi) {
   }
 }
 
+bool KeepFocusAcrossActivation(HWND window, WPARAM wparam, HWND& last_focus) {
+  if (LOWORD(wparam) == WA_INACTIVE) {
+    if (HWND focus = GetFocus(); focus && IsChild(window, focus)) last_focus = focus;
+    return false;
+  }
+  if (!last_focus || !IsWindow(last_focus)) return false;
+  SetFocus(last_focus);
+  return true;
+}
+
+UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam) {
+  const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+  SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return HIWORD(wparam);
+}
+
 void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW window_class{};

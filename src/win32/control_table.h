@@ -47,6 +47,32 @@ class LayoutFonts {
   std::array<HFONT, 4> fonts_{};
 };
 
+// The window procedure of the form class Form. The form given as the creation parameter gets
+// its window in window_ at WM_NCCREATE and every message from then on through Handle; at
+// WM_NCDESTROY WindowGone tells it the window is gone, and it hears no more.
+template <typename Form>
+LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    form->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    form->WindowGone();
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  return form->Handle(message, wparam, lparam);
+}
+
+// WM_ACTIVATE as a dialog handles it: the control that had the focus when the window was left
+// gets it back when the window is active again. True when the message needs nothing more.
+bool KeepFocusAcrossActivation(HWND window, WPARAM wparam, HWND& last_focus);
+// Moves a window to the place WM_DPICHANGED suggests, keeping its size; returns the new DPI.
+UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam);
+
 // Registers a top-level window class of this program once.
 void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
 

@@ -49,7 +49,7 @@ Form1::Form1(Form1Host host)
       preview_colour_(ResolveColour(PreviewWhite, RGB(255, 255, 255))) {
   if (!end_program_) end_program_ = [] { PostQuitMessage(0); };
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterFormClass(kClassName, WindowProc, nullptr);
+  RegisterFormClass(kClassName, FormWindowProc<Form1>, nullptr);
   ground_brush_ = CreateSolidBrush(ResolveColour(PictureGround, RGB(8, 8, 24)));
   const std::wstring title = BindTextToWide(ProgramTitle);
   CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
@@ -162,17 +162,6 @@ void Form1::ApplyDpi(UINT dpi) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
-}
-
 LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
@@ -192,21 +181,11 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       Paint();
       return 0;
     case WM_ACTIVATE:
-      // The focus comes back to the control that had it, as in a dialog.
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        if (HWND focus = GetFocus(); focus && IsChild(window_, focus)) last_focus_ = focus;
-      } else if (last_focus_ && IsWindow(last_focus_)) {
-        SetFocus(last_focus_);
-        return 0;
-      }
+      if (KeepFocusAcrossActivation(window_, wparam, last_focus_)) return 0;
       break;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      ApplyDpi(HIWORD(wparam));
+    case WM_DPICHANGED:
+      ApplyDpi(MoveToSuggestedPlace(window_, wparam, lparam));
       return 0;
-    }
     case WM_CLOSE:
       ExitProgram();
       return 0;

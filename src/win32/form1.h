@@ -59,8 +59,10 @@ class Form1 : public BindDocument {
   bool AudioStarted() const { return own_audio_.Created(); }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename Form>
+  friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void WindowGone() { window_ = nullptr; }
   void BuildControls();
   void LoadMainWindow();
   void OnCommand(HWND control, int code);

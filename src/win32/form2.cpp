@@ -24,7 +24,7 @@ Form2::Form2(Form2Host host)
     : drives_(host.drives),
       dialogs_(host.dialogs),
       set_autoexec_folder_(std::move(host.set_autoexec_folder)) {
-  RegisterFormClass(kClassName, WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  RegisterFormClass(kClassName, FormWindowProc<Form2>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   const std::wstring title = BindTextToWide(LocatorTitle);
   CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                   host.owner, nullptr, GetModuleHandleW(nullptr), this);
@@ -130,22 +130,6 @@ void Form2::DrawFolderItem(const DRAWITEMSTRUCT& item) {
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
 }
 
-LRESULT CALLBACK Form2::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Form2*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form2*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  return self->Handle(message, wparam, lparam);
-}
-
 LRESULT Form2::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
@@ -160,23 +144,14 @@ LRESULT Form2::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        if (HWND focus = GetFocus(); focus && IsChild(window_, focus)) last_focus_ = focus;
-      } else if (last_focus_ && IsWindow(last_focus_)) {
-        SetFocus(last_focus_);
-        return 0;
-      }
+      if (KeepFocusAcrossActivation(window_, wparam, last_focus_)) return 0;
       break;
     case WM_DRAWITEM:
       DrawFolderItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       return TRUE;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      ApplyDpi(HIWORD(wparam));
+    case WM_DPICHANGED:
+      ApplyDpi(MoveToSuggestedPlace(window_, wparam, lparam));
       return 0;
-    }
     case WM_CLOSE:
       CloseLocator();
       return 0;

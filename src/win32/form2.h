@@ -43,8 +43,10 @@ class Form2 : public LocatorWindow {
   void CloseLocator() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename Form>
+  friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void WindowGone() { window_ = nullptr; }
   void ShowFolder(const std::string& folder, const std::vector<std::string>& subfolders);
   void OpenSelectedFolder();
   void ApplyDpi(UINT dpi);

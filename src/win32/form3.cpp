@@ -14,7 +14,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 }  // namespace
 
 Form3::Form3() {
-  RegisterFormClass(kClassName, WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  RegisterFormClass(kClassName, FormWindowProc<Form3>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   const std::wstring title = BindTextToWide(ReadMeTitle);
   // Created at its restored size for the DPI of the screen it opens on.
   const SIZE size =
@@ -77,23 +77,6 @@ void Form3::SizeReadMeText() {
   const int width = std::min<int>(TwipsToPixels(twips.width, dpi), client.right);
   const int height = std::min<int>(TwipsToPixels(twips.height, dpi), client.bottom);
   SetWindowPos(text1_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-LRESULT CALLBACK Form3::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Form3*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form3*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    self->text1_ = nullptr;
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  return self->Handle(message, wparam, lparam);
 }
 
 LRESULT Form3::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

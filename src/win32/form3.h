@@ -20,8 +20,13 @@ class Form3 {
   void ShowInFront();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename Form>
+  friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void WindowGone() {
+    window_ = nullptr;
+    text1_ = nullptr;
+  }
   // Sizes Text1 from the whole screen; a smaller window clips it to its client area, so the
   // scroll bar stays in sight.
   void SizeReadMeText();
