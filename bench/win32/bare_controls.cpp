@@ -5,25 +5,8 @@
 #include <windows.h>
 
 #include "bench_report.h"
-#include "win32/resources/resource_ids.h"
 
 namespace {
-
-LRESULT CALLBACK BareControlsWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window, &paint);
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wparam, lparam);
-  }
-}
 
 struct BareControl {
   const wchar_t* window_class;
@@ -77,33 +60,16 @@ constexpr BareControl kControls[] = {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = BareControlsWindowProc;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VBE_IDI_APP));
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = L"VbeBareControlsWindow";
-  if (!RegisterClassExW(&window_class)) return 1;
-  HWND window = vbe::bench::CreateSizedWindow(L"VbeBareControlsWindow", L"Vellmar Bind Editor",
-                                              696, 447, instance);
+  HWND window = vbe::bench::CreateYardstickWindow(instance, L"VbeBareControlsWindow",
+                                                  vbe::bench::BlankWindowProc);
   if (!window) return 1;
   const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
   for (const BareControl& c : kControls) {
-    HWND control = CreateWindowExW(0, c.window_class, L"Caption", WS_CHILD | WS_VISIBLE | c.style,
-                                   c.left, c.top, c.width, c.height, window, nullptr, instance,
-                                   nullptr);
+    HWND control =
+        CreateWindowExW(0, c.window_class, L"Caption", WS_CHILD | WS_VISIBLE | c.style, c.left,
+                        c.top, c.width, c.height, window, nullptr, instance, nullptr);
     if (!control) return 1;
     SendMessageW(control, WM_SETFONT, font, FALSE);
   }
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  vbe::bench::FirstFrameDone(window);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return vbe::bench::ShowAndRun(window, show);
 }

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "win32/resources/resource_ids.h"
+
 namespace vbe::bench {
 
 // Standard output through the handle Windows gives the process, so the line reaches the runner
@@ -82,15 +84,63 @@ inline void RunKeystrokes(HWND window, HWND editor, int keystrokes) {
   ExitProcess(0);
 }
 
-// A window whose client area is `width` by `height` pixels at the window's DPI.
-inline HWND CreateSizedWindow(const wchar_t* class_name, const wchar_t* title, int width,
-                              int height, HINSTANCE instance) {
+// The window procedure of a yardstick that paints nothing of its own: its first painted frame
+// is reported as the editor's is, and closing it ends the program.
+inline LRESULT CALLBACK BlankWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(window, &paint);
+      EndPaint(window, &paint);
+      FirstFrameDone(window);
+      return 0;
+    }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+// A yardstick's main window, of its own class with `procedure`, titled as the editor's, with the
+// editor's icon and a client area the size of the editor's main window (696 by 447 pixels).
+inline HWND CreateYardstickWindow(HINSTANCE instance, const wchar_t* class_name,
+                                  WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VBE_IDI_APP));
+  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = class_name;
+  if (!RegisterClassExW(&window_class)) return nullptr;
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  RECT frame{0, 0, width, height};
+  RECT frame{0, 0, 696, 447};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  return CreateWindowExW(0, class_name, title, style, CW_USEDEFAULT, CW_USEDEFAULT,
+  return CreateWindowExW(0, class_name, L"Vellmar Bind Editor", style, CW_USEDEFAULT, CW_USEDEFAULT,
                          frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                          instance, nullptr);
+}
+
+// Shows a yardstick's window, types into `typing_target` when keystrokes are asked for, and runs
+// the window's messages until it is closed.
+inline int ShowAndRun(HWND window, int show, HWND typing_target = nullptr) {
+  ShowWindow(window, show);
+  UpdateWindow(window);
+  if (typing_target) {
+    if (const int keystrokes = KeystrokesAsked(); keystrokes > 0) {
+      RunKeystrokes(window, typing_target, keystrokes);
+    }
+    SetFocus(typing_target);
+  }
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
 }
 
 }  // namespace vbe::bench

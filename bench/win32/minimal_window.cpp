@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "bench_report.h"
-#include "win32/resources/resource_ids.h"
 
 namespace {
 
@@ -32,24 +31,7 @@ LRESULT CALLBACK MinimalWindowProc(HWND window, UINT message, WPARAM wparam, LPA
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = MinimalWindowProc;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VBE_IDI_APP));
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = L"VbeMinimalWindow";
-  if (!RegisterClassExW(&window_class)) return 1;
-  HWND window = vbe::bench::CreateSizedWindow(L"VbeMinimalWindow", L"Vellmar Bind Editor", 696, 447,
-                                              instance);
+  HWND window = vbe::bench::CreateYardstickWindow(instance, L"VbeMinimalWindow", MinimalWindowProc);
   if (!window) return 1;
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return vbe::bench::ShowAndRun(window, show);
 }
