@@ -7,25 +7,17 @@
 namespace {
 
 LRESULT CALLBACK MinimalWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      RECT client;
-      GetClientRect(window, &client);
-      SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-      SetBkMode(dc, TRANSPARENT);
-      DrawTextW(dc, L"Vellmar Bind Editor", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      EndPaint(window, &paint);
-      vbe::bench::FirstFrameDone(window);
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wparam, lparam);
-  }
+  if (message != WM_PAINT) return vbe::bench::BlankWindowProc(window, message, wparam, lparam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client;
+  GetClientRect(window, &client);
+  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, L"Vellmar Bind Editor", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  EndPaint(window, &paint);
+  vbe::bench::FirstFrameDone(window);
+  return 0;
 }
 
 }  // namespace
