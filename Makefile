@@ -8,8 +8,12 @@
 # `make windows`: the Windows program build-windows/bin/vellmar-bind-editor.exe;
 # `make windows-package`: its portable zip and installer in build-windows/.
 # `make bench-windows`: the Windows program's start-up, memory and keystroke under Wine.
-BUILD_DIR ?= build
-BUILD_TYPE ?= RelWithDebInfo
+# The build trees and their settings are the presets of CMakePresets.json (default in build/,
+# asan, fuzz, bench, windows, windows-tests, windows-bench in build-NAME/).
+BUILD_DIR = build
+ifneq ($(BUILD_DIR),build)
+  $(error BUILD_DIR: the default preset builds in build/; name another tree in CMakeUserPresets.json)
+endif
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
@@ -22,49 +26,44 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+	@cmake --preset default > /dev/null
 
 build: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cmake --build --preset default -j $(JOBS)
 
 run: build
 	$(BUILD_DIR)/bin/vellmar-bind-editor
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 
 bench:
 	@scripts/install-deps libbenchmark-dev xvfb xauth
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVBE_BUILD_BENCH=ON \
-	  -DVBE_BUILD_TESTS=OFF > /dev/null
-	@cmake --build build-bench -j $(JOBS)
+	@cmake --preset bench > /dev/null
+	@cmake --build --preset bench -j $(JOBS)
 	@scripts/run-benchmarks build-bench
 
 fuzz:
 	@scripts/install-deps clang libclang-rt-14-dev
-	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVBE_WITH_UI=OFF \
-	  -DVBE_BUILD_TESTS=OFF -DVBE_BUILD_FUZZ=ON > /dev/null
-	@cmake --build build-fuzz -j $(JOBS)
+	@cmake --preset fuzz > /dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
 	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 asan:
 	@scripts/install-deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVBE_SANITIZE=address,undefined > /dev/null
-	@cmake --build build-asan -j $(JOBS)
-	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	@cmake --preset asan > /dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --preset asan -j $(JOBS)
 
 test-windows:
 	@JOBS=$(JOBS) scripts/test-windows
 
-# Optimised for size: a window program gains nothing from -O3, which also trips a false
-# warning of GCC 12's string code.
+# Optimised for size (the windows preset).
 windows:
 	@scripts/install-deps g++-mingw-w64-x86-64-posix
-	@cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" \
-	  -DVBE_BUILD_TESTS=OFF > /dev/null
-	@cmake --build build-windows -j $(JOBS) --target vellmar-bind-editor
+	@cmake --preset windows > /dev/null
+	@cmake --build --preset windows -j $(JOBS)
 	@ls -l build-windows/bin/vellmar-bind-editor.exe
 
 package-check: build
