@@ -12,7 +12,7 @@
 # asan, fuzz, bench, windows, windows-tests, windows-bench in build-NAME/).
 BUILD_DIR = build
 ifneq ($(BUILD_DIR),build)
-  $(error BUILD_DIR: the default preset builds in build/; name another tree in CMakeUserPresets.json)
+  $(error BUILD_DIR is build/, the default preset's tree; name other trees in CMakeUserPresets.json)
 endif
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
