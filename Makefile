@@ -95,7 +95,10 @@ clean:
 .PHONY: windows-package check-windows-package
 windows-package: windows
 	@scripts/install-deps binutils-mingw-w64-x86-64 nsis
-	@cd build-windows && cpack -G "ZIP;NSIS" > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@# Each generator strips its own copy of the program: the time strip writes into its header
+	@# is the last commit's, so the zip and the installer hold the same bytes.
+	@cd build-windows && SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct 2> /dev/null || date +%s) \
+	  cpack -G "ZIP;NSIS" > cpack.log 2>&1 || { cat cpack.log; exit 1; }
 	@ls build-windows/vellmar-bind-editor-*-windows-x64.zip build-windows/vellmar-bind-editor-*-windows-x64-setup.exe
 
 # Installs and uninstalls the Windows packages under Wine (silently, and while the program runs)

@@ -7,7 +7,7 @@ elseif(CPACK_GENERATOR STREQUAL "DEB")
   set(source_tree "${CPACK_TOPLEVEL_DIRECTORY}/shlibdeps")
   file(MAKE_DIRECTORY "${source_tree}/debian")
   file(WRITE "${source_tree}/debian/control"
-       "Source: ${CPACK_PACKAGE_NAME}\n\nPackage: ${CPACK_PACKAGE_NAME}\n")
+       "Source: ${CPACK_PACKAGE_NAME}\n\nPackage: ${CPACK_PACKAGE_NAME}\nArchitecture: any\n")
   execute_process(COMMAND dpkg-shlibdeps -O ${CPACK_VBE_ELF_FILES}
                   WORKING_DIRECTORY "${source_tree}" OUTPUT_VARIABLE shlibs
                   OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
