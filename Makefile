@@ -89,13 +89,18 @@ package: build
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-windows build-windows-tests build-windows-bench
 
-# Windows packages (portable zip and NSIS installer) in build-windows/, from WINDOWS_EXE.
-WINDOWS_EXE ?= build-windows/bin/vellmar-bind-editor.exe
+# Windows packages (portable zip and NSIS installer) in build-windows/, made by CPack from the
+# MinGW build: vellmar-bind-editor-VERSION-windows-x64.zip and ...-setup.exe.
 .PHONY: windows-package check-windows-package
 windows-package: windows
-	@scripts/install-deps binutils-mingw-w64-x86-64 nsis zip
-	@packaging/windows/make-package $(WINDOWS_EXE) build-windows
+	@scripts/install-deps binutils-mingw-w64-x86-64 nsis
+	@# Each generator strips its own copy of the program: the time strip writes into its header
+	@# is the last commit's, so the zip and the installer hold the same bytes.
+	@cd build-windows && SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct 2> /dev/null || date +%s) \
+	  cpack -G "ZIP;NSIS" > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls build-windows/vellmar-bind-editor-*-windows-x64.zip build-windows/vellmar-bind-editor-*-windows-x64-setup.exe
 
-# Installs and uninstalls the Windows packages silently under Wine and checks what each leaves.
+# Installs and uninstalls the Windows packages under Wine (silently, and while the program runs)
+# and checks what each leaves.
 check-windows-package: windows-package
-	@scripts/check-windows-package $(WINDOWS_EXE)
+	@scripts/check-windows-package

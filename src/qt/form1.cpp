@@ -472,10 +472,8 @@ void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void Form1::OpenFromCommandLine(const QStringList& arguments) {
-  if (arguments.size() < 2) return;
+void Form1::OpenFromCommandLine(const std::filesystem::path& named) {
   std::error_code ec;
-  const std::filesystem::path named = QStringToHostPath(arguments[1]);
   const std::filesystem::path file = std::filesystem::absolute(named, ec);
   OpenBindFile(editor_, ec ? named : file);
 }

@@ -61,10 +61,10 @@ class Form1 : public QWidget, public BindDocument {
   // Opens the read-me window, or brings the open one to the front.
   void ShowReadMe();
 
-  // Opens the bind file the program was started with: the first argument after the program's
-  // name, once QApplication has taken its own options out. Call it once the window is shown,
-  // so that a box saying why the file cannot be read stands over the window.
-  void OpenFromCommandLine(const QStringList& arguments);
+  // Opens the bind file the program was started with; a relative name is taken from the current
+  // folder. Call it once the window is shown, so that a box saying why the file cannot be read
+  // stands over the window.
+  void OpenFromCommandLine(const std::filesystem::path& named);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

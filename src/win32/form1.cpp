@@ -451,6 +451,12 @@ void Form1::ShowReadMe() {
   readme_->ShowInFront();
 }
 
+void Form1::OpenFromCommandLine(const std::filesystem::path& named) {
+  std::error_code ec;
+  const std::filesystem::path file = std::filesystem::absolute(named, ec);
+  OpenBindFile(editor_, ec ? named : file);
+}
+
 void Form1::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;

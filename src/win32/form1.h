@@ -49,6 +49,10 @@ class Form1 : public BindDocument {
   void ShowReadMe();
   // Plays the exit cue and ends the program at once, without questions.
   void ExitProgram();
+  // Opens the bind file the program was started with; a relative name is taken from the current
+  // folder. Call it once the window is shown, so that a box saying why the file cannot be read
+  // stands over the window.
+  void OpenFromCommandLine(const std::filesystem::path& named);
   // Shows the eight lines in the preview box, in the colour of the selected option.
   void ComposePreview();
 

@@ -57,17 +57,17 @@ class CommandLine : public testing::MainWindowTest {
     form->SetColour(TextColour::White);
     SetLines({"before"});
   }
-  void StartWith(const QStringList& arguments) {
+  void StartWith(const fs::path& file) {
     form->show();
-    form->OpenFromCommandLine(arguments);
+    form->OpenFromCommandLine(file);
   }
 };
 
-TEST_F(CommandLine, OpensTheFirstArgumentAsOpenWouldWithoutCueOrBox) {
+TEST_F(CommandLine, OpensTheFileAsOpenWouldWithoutCueOrBox) {
   const fs::path file = disk / "yellow art.cfg";
   WriteBytes(file, BindBytes(kArt, TextColour::Yellow));
   ModalWatch modals(form.get());
-  StartWith({"vellmar-bind-editor", Native(file), Native(disk / "second.cfg")});
+  StartWith(file);
 
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), kArt[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
@@ -80,25 +80,17 @@ TEST_F(CommandLine, ARelativeNameIsTakenFromTheCurrentFolder) {
   WriteBytes(disk / "here.cfg", BindBytes(kArt, TextColour::White));
   const fs::path previous = fs::current_path();
   fs::current_path(disk.path());
-  StartWith({"vellmar-bind-editor", "here.cfg"});
+  StartWith("here.cfg");
   fs::current_path(previous);
 
   EXPECT_EQ(form->FileName(), disk / "here.cfg");
   EXPECT_EQ(form->Line(3), kArt[2]);
 }
 
-TEST_F(CommandLine, WithoutAFileNameTheWindowStartsEmpty) {
-  ModalWatch modals(form.get());
-  StartWith({"vellmar-bind-editor"});
-  EXPECT_EQ(form->Line(1), "before");
-  EXPECT_TRUE(form->FileName().empty());
-  EXPECT_TRUE(modals.seen.empty());
-}
-
 TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) {
   const fs::path file = disk / "gone.cfg";
   ModalWatch modals(form.get());
-  StartWith({"vellmar-bind-editor", Native(file)});
+  StartWith(file);
 
   EXPECT_EQ(modals.seen, QStringList(QString("%1 Open Error: The bind could not be opened from "
                                              "%2\n\nNo such file or directory. (over)")
