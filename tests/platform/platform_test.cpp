@@ -287,12 +287,12 @@ TEST_P(ReadOnlyFolder, SavesAWritableFileInPlaceAndRefusesTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadOnlyFolder,
-    ::testing::Values(
-        Case{"WritableFileShorterNow", "an old bind that was longer", 0666, "bind.cfg", "",
-             "new bind"},
-        Case{"WritableFileLongerNow", "old", 0666, "bind.cfg", "", "new bind"},
-        Case{"ReadOnlyFile", "old bind", 0444, "bind.cfg", "The file is read-only.", "old bind"},
-        Case{"NewFile", nullptr, 0, "new.cfg", "Permission denied.", nullptr}),
+    ::testing::Values(Case{"WritableFileShorterNow", "an old bind that was longer", 0666,
+                           "bind.cfg", "", "new bind"},
+                      Case{"WritableFileLongerNow", "old", 0666, "bind.cfg", "", "new bind"},
+                      Case{"ReadOnlyFile", "old bind", 0444, "bind.cfg", "The file is read-only.",
+                           "old bind"},
+                      Case{"NewFile", nullptr, 0, "new.cfg", "Permission denied.", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 #ifndef _WIN32  // Windows has no owners and modes of this kind
