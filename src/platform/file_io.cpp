@@ -19,7 +19,9 @@ std::string ReasonOf(std::error_code ec) {
   return text;
 }
 
-std::string ReasonOfErrno(int error) { return ReasonOf(std::error_code(error, std::generic_category())); }
+std::string ReasonOfErrno(int error) {
+  return ReasonOf(std::error_code(error, std::generic_category()));
+}
 
 // Keeps a FILE* closed on every way out of a function.
 class OpenFile {
@@ -43,11 +45,13 @@ class OpenFile {
   std::FILE* file_;
 };
 
-std::FILE* Open(const fs::path& path, const char* mode) { return host::OpenFile(path, mode); }
+std::FILE* Open(const fs::path& path, const char* mode) {
+  return host::OpenFile(path, mode);
+}
 
 // Writes, flushes and, where the host allows, forces the bytes onto the disk.
 int WriteAll(OpenFile& file, std::string_view bytes) {
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+  if (!bytes.empty() && host::Write(file.get(), bytes) != bytes.size()) {
     return errno ? errno : EIO;
   }
   if (std::fflush(file.get()) != 0) return errno ? errno : EIO;
@@ -146,6 +150,11 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
   if (exists && HasNoWriteBit(status.permissions())) {
     return IoResult::Failure("The file is read-only.");
   }
+  // The rename would let anyone who may write the folder replace a file they may not write.
+  if (const int refused = exists ? host::MayWrite(target) : 0; refused) {
+    return IoResult::Failure(refused == EACCES || refused == EPERM ? "You may not write this file."
+                                                                   : ReasonOfErrno(refused));
+  }
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   if (!fs::is_directory(folder, ec)) return IoResult::Failure(ReasonOfErrno(ENOENT));
 
@@ -173,11 +182,16 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
   }
 
   OpenFile file(raw);
+  std::error_code ignored;
+  // A file that could not keep its owner or group is written where it stands instead, as it
+  // keeps them there.
+  if (exists && !host::TakeOwnerAndMode(file.get(), target)) {
+    file.Close();
+    fs::remove(temporary, ignored);
+    return WriteInPlace(target, bytes);
+  }
   int error = WriteAll(file, bytes);
   if (!file.Close() && error == 0) error = errno ? errno : EIO;
-  if (error == 0 && exists) {
-    fs::permissions(temporary, status.permissions(), ec);  // keep the old file's permissions
-  }
   if (error == 0) {
     fs::rename(temporary, target, ec);
     if (!ec) {
@@ -185,7 +199,6 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
       return {};
     }
   }
-  std::error_code ignored;
   fs::remove(temporary, ignored);
   return IoResult::Failure(error ? ReasonOfErrno(error) : ReasonOf(ec));
 }

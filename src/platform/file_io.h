@@ -32,7 +32,10 @@ ReadResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t max_b
 
 // Replaces a file's whole content, or creates it: the bytes go to a temporary file beside the
 // target, which is then renamed over it. A failure leaves an existing file as it was. A
-// read-only file is refused even where the host would let its folder be rewritten.
+// read-only file, or one this process may not write, is refused before anything is written,
+// even where the host would let its folder be rewritten. The new file keeps the old one's mode,
+// owner and group; where the process may not give it that owner or group, or the folder takes
+// no temporary file, the file is written where it stands instead.
 IoResult ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // Adds bytes at the end of a file, creating it when missing; nothing else of it changes.

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 namespace vbe::host {
 
@@ -13,10 +14,28 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
 // Creates a new file for writing; null with errno EEXIST when the name is taken.
 std::FILE* CreateExclusive(const std::filesystem::path& path);
 
+// Whether this process may write the existing file `path`, by the file's owner, group and mode
+// (or whatever else the host checks): 0, or the error number (EACCES when it may not).
+int MayWrite(const std::filesystem::path& path);
+
+// Gives `file`, new and about to be renamed over `original`, the owner, group and mode of
+// `original`. False when the host lets this process give no such owner or group (another user's
+// file, for a process that is not root): the original must then be written where it stands.
+bool TakeOwnerAndMode(std::FILE* file, const std::filesystem::path& original);
+
 // Forces a flushed file's bytes onto the disk; 0, or the error number.
 int SyncFile(std::FILE* file);
 
 // Makes a rename in the folder last across a power failure, where the host needs that.
 void SyncFolder(const std::filesystem::path& folder);
+
+// Every write of the file operations goes through here: the bytes written, fewer than given
+// with errno set when the write fails.
+std::size_t Write(std::FILE* file, std::string_view bytes);
+
+// Lets a test stand in for the disk under Write, so that a write can fail part-way on every
+// system (as a full disk does); null gives the host's own writes back.
+using WriteFunction = std::size_t (*)(std::FILE* file, std::string_view bytes);
+void SetWriteForTesting(WriteFunction write);
 
 }  // namespace vbe::host

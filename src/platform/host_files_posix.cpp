@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +14,23 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 
 std::FILE* CreateExclusive(const std::filesystem::path& path) {
   return std::fopen(path.c_str(), "wbx");
+}
+
+int MayWrite(const std::filesystem::path& path) {
+  // By the effective user and groups, the ones every open is judged by.
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+bool TakeOwnerAndMode(std::FILE* file, const std::filesystem::path& original) {
+  struct stat wanted, got;
+  const int fd = fileno(file);
+  if (::stat(original.c_str(), &wanted) != 0 || ::fstat(fd, &got) != 0) return false;
+  if ((wanted.st_uid != got.st_uid || wanted.st_gid != got.st_gid) &&
+      ::fchown(fd, wanted.st_uid, wanted.st_gid) != 0) {
+    return false;
+  }
+  // After the owner: a change of owner clears the set-id bits.
+  return ::fchmod(fd, wanted.st_mode & 07777) == 0;
 }
 
 int SyncFile(std::FILE* file) {

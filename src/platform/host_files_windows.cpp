@@ -28,6 +28,18 @@ std::FILE* CreateExclusive(const std::filesystem::path& path) {
   return file;
 }
 
+// The read-only attribute, the one the file operations look at, is checked before; what the
+// access lists allow shows when the file is opened or renamed over.
+int MayWrite(const std::filesystem::path&) {
+  return 0;
+}
+
+// The replacing file gets the access list its folder gives every new file. The read-only
+// attribute is the one mode the file operations keep, and a file that has it is never replaced.
+bool TakeOwnerAndMode(std::FILE*, const std::filesystem::path&) {
+  return true;
+}
+
 int SyncFile(std::FILE* file) {
   const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
   if (handle == INVALID_HANDLE_VALUE) return EBADF;

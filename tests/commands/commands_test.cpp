@@ -6,7 +6,7 @@
 #include <utility>
 
 #ifndef _WIN32
-#include <unistd.h>
+#include "support/other_user.h"
 #endif
 
 #include "commands/autoexec_update.h"
@@ -66,7 +66,13 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
   EXPECT_EQ(cues, std::vector(5, Cue("robot~18")));
   EXPECT_EQ(ReadBytes(disk / "big.cfg"), example) << "5000 bytes before";
   EXPECT_EQ(ReadBytes(disk / "greet"), example) << "no extension added";
-  EXPECT_EQ(dialogs.file_requests[1].started_from, disk / "before.cfg") << "kept when cancelled";
+  // Each dialog starts from the name chosen last, kept when cancelled and when the save failed.
+  std::vector<fs::path> started_from;
+  for (const auto& request : dialogs.file_requests) started_from.push_back(request.started_from);
+  EXPECT_EQ(started_from,
+            (std::vector<fs::path>{disk / "before.cfg", disk / "before.cfg", disk / "big.cfg",
+                                   disk / "greet", disk / "locked.cfg"}));
+  EXPECT_EQ(document.file_name, disk / "no such folder" / "x.cfg");
   const auto error = [](const fs::path& file, const std::string& reason) {
     return Box{"The bind could not be saved to " + PathToUtf8(file) + "\r\n\r\n" + reason,
                "Save Error", 16};
@@ -76,6 +82,22 @@ TEST_F(Operations, SavePlaysItsCueAndWritesTheWorkedExampleOrSaysWhyNotKeepingTh
                    error(disk / "no such folder" / "x.cfg", "No such file or directory.")}));
   EXPECT_EQ(ReadBytes(disk / "locked.cfg"), "old bind");
   EXPECT_EQ(std::distance(fs::directory_iterator(disk.path()), {}), 3) << "no temporary file";
+}
+
+TEST_F(Operations, NewAsksAndOnYesOnlyEmptiesTheLines) {
+  for (Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {
+    document.lines = kSaved;
+    document.colour = TextColour::Yellow;
+    document.file_name = disk / "b.cfg";
+    dialogs.boxes.clear();
+    dialogs.answers = {answer};
+    NewBind(editor);
+    EXPECT_EQ(dialogs.boxes, (Boxes{{"Start a new file? Are you sure?", "WaRnInG!", 19}}));
+    EXPECT_EQ(document.lines, answer == Answer::Yes ? BindLines{} : kSaved);
+    EXPECT_EQ(document.colour, TextColour::Yellow);
+    EXPECT_EQ(document.file_name, disk / "b.cfg");
+  }
+  EXPECT_TRUE(audio.commands.empty() && dialogs.file_requests.empty()) << "no cue, no dialog";
 }
 
 TEST_F(Operations, SaveChecksTheKeyThenTheFirstLineWithADoubleQuoteBeforeAnythingElse) {
@@ -112,6 +134,7 @@ TEST_F(Operations, OpenPlaysItsCueAndReadsTheLinesAndTheColourOrChangesNothing) 
 
   OpenBind(editor);
   EXPECT_EQ(cue, Cue("robot~15"));
+  ASSERT_EQ(dialogs.file_requests.size(), 1u);
   EXPECT_EQ(dialogs.file_requests[0].mode, FileDialogMode::Open);
   EXPECT_EQ(document.lines, kSaved);
   EXPECT_EQ(document.colour, TextColour::Yellow);
@@ -199,7 +222,7 @@ TEST_F(Operations, ANamedFileThatCannotBeReadSaysSoInOneBoxAndChangesNoLine) {
       "The bind could not be opened from " + PathToUtf8(file) + "\r\n\r\nPermission denied.",
       "Open Error", 16};
   const auto read_as_another_user = [&] {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::exit(3);
+    if (!BecomeOtherUser()) std::exit(3);
     OpenBindFile(editor, file);
     const bool as_expected = dialogs.boxes == Boxes{box} && document.lines == kBefore &&
                              document.file_name == file && audio.commands.empty();
@@ -221,6 +244,7 @@ TEST_F(Operations, SaveAndOpenWorkOnFilesTheGameCouldNotName) {
   document.lines = {};
   OpenBind(editor);
   EXPECT_EQ(document.lines, kSaved);
+  ASSERT_EQ(dialogs.file_requests.size(), 2u);
   EXPECT_EQ(dialogs.file_requests[1].started_from, file) << "the next dialog starts from it";
   EXPECT_TRUE(dialogs.boxes.empty());
 }
@@ -283,10 +307,12 @@ TEST_F(Autoexec, AsksAfterASuccessfulSaveAndOnYesAppendsTheTrimmedKeyAndTheBareN
         (Boxes{{"File saved .. Proceed to modify autoexec.cfg file?", "Modify autoexec?", 67}}));
     EXPECT_EQ(fs::exists(autoexec), answer == Answer::Yes);
   }
+  Save(disk / "Caf\xC3\xA9.cfg");  // in the code page: its letters are no control characters
   document.key = "KP_PAGEDOWN";
   fs::create_directory(disk / "binds");
   Save(disk / "binds" / "greet");
-  EXPECT_EQ(ReadBytes(autoexec), line + line + "bind \"KP_PAGEDOWN\" exec greet\r\n");
+  EXPECT_EQ(ReadBytes(autoexec), line + line + "bind \"p\" exec Caf\xE9.cfg\r\n" +
+                                     "bind \"KP_PAGEDOWN\" exec greet\r\n");
   EXPECT_EQ(FileNamePart("c:\\binds/greet"), "binds/greet") << "only the backslash separates";
 }
 

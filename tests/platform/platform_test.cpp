@@ -2,16 +2,22 @@
 
 #include <set>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+
+#include "support/other_user.h"
 #endif
 
 #include "platform/code_page.h"
 #include "platform/drive_table.h"
 #include "platform/file_io.h"
+#include "platform/host_files.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -25,6 +31,41 @@ TEST(CodePage, CarriesEveryByteThroughUtf8AndBack) {
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
   EXPECT_EQ(Cp1252ToUtf8("\x80\x81\xE9"), "\xE2\x82\xAC\xC2\x81\xC3\xA9");  // 0x81: undefined
   EXPECT_EQ(FoldCase(U'\u00D7'), U'\u00D7') << "the multiplication sign has no lower case";
+}
+
+// The host's own converter, which this code page's table must agree with: Windows' code page
+// 1252 there, iconv's CP1252 elsewhere. Nothing where the converter has no character.
+std::optional<char32_t> HostCp1252ToUnicode(unsigned char byte) {
+#ifdef _WIN32
+  wchar_t wide = 0;
+  const char narrow = static_cast<char>(byte);
+  if (MultiByteToWideChar(1252, MB_ERR_INVALID_CHARS, &narrow, 1, &wide, 1) != 1) return {};
+  return wide;
+#else
+  const iconv_t converter = iconv_open("UTF-32LE", "CP1252");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return {};
+  char in = static_cast<char>(byte), out[4] = {};
+  char *in_at = &in, *out_at = out;
+  std::size_t in_left = 1, out_left = sizeof out;
+  const bool converted = iconv(converter, &in_at, &in_left, &out_at, &out_left) == 0;
+  iconv_close(converter);
+  if (!converted || out_left != 0) return {};
+  return char32_t(static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8 |
+                  static_cast<unsigned char>(out[2]) << 16);
+#endif
+}
+
+// Above all 0x80 to 0x9F, where the code page differs from Latin-1. The five bytes it leaves
+// undefined have no character in iconv and the control character of their number on Windows.
+TEST(CodePage, AgreesWithTheHostsOwnConverterByteForByte) {
+  for (int b = 0; b < 256; ++b) {
+    const auto byte = static_cast<unsigned char>(b);
+    const std::optional<char32_t> host = HostCp1252ToUnicode(byte);
+    const char32_t ours = Cp1252ToUnicode(byte);
+    EXPECT_EQ(ours, host.value_or(char32_t(b))) << std::hex << b;
+    EXPECT_EQ(UnicodeToCp1252(ours), byte) << std::hex << b;
+  }
+  EXPECT_EQ(HostCp1252ToUnicode(0x80), U'\u20AC') << "the converter is the code page's";
 }
 
 // A Wine prefix: c: a relative link to drive_c, d: a link to another folder, and an entry that
@@ -232,7 +273,7 @@ TEST_P(ReadOnlyFolder, SavesAWritableFileInPlaceAndRefusesTheRest) {
   fs::permissions(dir.path(), fs::perms{0555});
   EXPECT_EXIT(
       {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::exit(3);
+        if (!BecomeOtherUser()) std::exit(3);
         const IoResult result = ReplaceFileAtomically(dir / c.save_as, "new bind");
         std::exit(result.reason == c.reason && result.ok == (*c.reason == 0) ? 0 : 1);
       },
@@ -246,14 +287,101 @@ TEST_P(ReadOnlyFolder, SavesAWritableFileInPlaceAndRefusesTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadOnlyFolder,
-    ::testing::Values(
-        Case{"WritableFileShorterNow", "an old bind that was longer", 0666, "bind.cfg", "",
-             "new bind"},
-        Case{"WritableFileLongerNow", "old", 0666, "bind.cfg", "", "new bind"},
-        Case{"ReadOnlyFile", "old bind", 0444, "bind.cfg", "The file is read-only.", "old bind"},
-        Case{"FileOfAnother", "old bind", 0644, "bind.cfg", "Permission denied.", "old bind"},
-        Case{"NewFile", nullptr, 0, "new.cfg", "Permission denied.", nullptr}),
+    ::testing::Values(Case{"WritableFileShorterNow", "an old bind that was longer", 0666,
+                           "bind.cfg", "", "new bind"},
+                      Case{"WritableFileLongerNow", "old", 0666, "bind.cfg", "", "new bind"},
+                      Case{"ReadOnlyFile", "old bind", 0444, "bind.cfg", "The file is read-only.",
+                           "old bind"},
+                      Case{"NewFile", nullptr, 0, "new.cfg", "Permission denied.", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+
+#ifndef _WIN32  // Windows has no owners and modes of this kind
+// Owners, groups and modes, as root makes them for the other user, and who saves.
+struct OwnershipCase {
+  const char* name;
+  bool users_file;  // else root's
+  gid_t group;
+  int mode;
+  bool saved_by_root;  // else by the other user
+  const char* reason;  // empty: the save succeeds
+  friend void PrintTo(const OwnershipCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class Ownership : public ::testing::TestWithParam<OwnershipCase> {};
+
+// In the other user's own folder, which lets anyone who may write it rename a file over any
+// file in it: a save is refused where the file itself may not be written, and otherwise keeps
+// the file's owner, group and mode, by giving them to the new file or by writing in place.
+TEST_P(Ownership, ASaveIsRefusedWhereTheFileMayNotBeWrittenAndKeepsOwnerGroupAndMode) {
+  const OwnershipCase& c = GetParam();
+  if (geteuid() != 0) GTEST_SKIP() << "only root can make files of two users";
+  TempFolder dir;
+  const fs::path file = dir / "bind.cfg";
+  WriteBytes(file, "old bind");
+  ASSERT_EQ(chown(dir.path().c_str(), kOtherUser, kOtherGroup), 0);
+  ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+  ASSERT_EQ(chown(file.c_str(), c.users_file ? kOtherUser : 0, c.group), 0);
+  ASSERT_EQ(chmod(file.c_str(), static_cast<mode_t>(c.mode)), 0);
+  struct stat before {};
+  ASSERT_EQ(stat(file.c_str(), &before), 0);
+  const auto save = [&] {
+    const IoResult result = ReplaceFileAtomically(file, "new bind");
+    return result.reason == c.reason && result.ok == (*c.reason == 0);
+  };
+  if (c.saved_by_root) {
+    EXPECT_TRUE(save());
+  } else {
+    EXPECT_EXIT(std::exit(BecomeOtherUser() ? (save() ? 0 : 1) : 3), ::testing::ExitedWithCode(0),
+                "");
+  }
+  struct stat after {};
+  ASSERT_EQ(stat(file.c_str(), &after), 0);
+  EXPECT_EQ(ReadBytes(file), *c.reason ? "old bind" : "new bind");
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(EntriesIn(dir.path()), 1u) << "no temporary file stays behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Ownership,
+    ::testing::Values(
+        OwnershipCase{"RootsFile", false, 0, 0644, false, "You may not write this file."},
+        OwnershipCase{"RootsFileTheUsersGroupMayWrite", false, kOtherGroup, 0664, false, ""},
+        OwnershipCase{"UsersFile", true, kOtherGroup, 0640, false, ""},
+        OwnershipCase{"UsersFileInRootsGroup", true, 0, 0640, false, ""},
+        OwnershipCase{"UsersPrivateFileSavedByRoot", true, kOtherGroup, 0600, true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+#endif
+
+// A disk that fills part-way through a write, on every system: the bytes that got through are
+// taken back, and the files are as they were.
+std::size_t FiveBytesThenFull(std::FILE* file, std::string_view bytes) {
+  const std::size_t written =
+      std::fwrite(bytes.data(), 1, std::min<std::size_t>(5, bytes.size()), file);
+  errno = ENOSPC;
+  return written;
+}
+
+TEST(FailingWrite, LeavesEveryFileAsItWasAndSaysWhy) {
+  TempFolder dir;
+  WriteBytes(dir / "bind.cfg", "old bind");
+  WriteBytes(dir / "autoexec.cfg", "exec a.cfg\r\n");
+  host::SetWriteForTesting(FiveBytesThenFull);
+  const std::string no_space = "No space left on device.", line = "bind \"p\" exec b.cfg\r\n";
+  const std::pair<IoResult, std::string> cases[] = {
+      {ReplaceFileAtomically(dir / "bind.cfg", "new bind"), no_space},
+      {ReplaceFileAtomically(dir / "new.cfg", "new bind"), no_space},
+      {AppendToFile(dir / "autoexec.cfg", line), no_space + " The file is unchanged."},
+      {AppendToFile(dir / "new-autoexec.cfg", line), no_space + " The file is unchanged."},
+  };
+  host::SetWriteForTesting(nullptr);
+  for (const auto& [result, reason] : cases) EXPECT_EQ(result.reason, reason);
+  EXPECT_EQ(ReadBytes(dir / "bind.cfg"), "old bind");
+  EXPECT_EQ(ReadBytes(dir / "autoexec.cfg"), "exec a.cfg\r\n") << "no half line stays";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2)
+      << "no temporary or new file stays behind";
+}
 
 // A disk with no room left: a small memory file system, where the host lets us mount one.
 TEST(FullDisk, EveryWriteFailsWithItsReasonAndLeavesTheFiles) {

@@ -407,22 +407,39 @@ TEST_F(LineEditors, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLin
                                       "  latez", "bottom ro!"}));
 }
 
+// Every style the editor shows; Escape answers Cancel where the box has one, else OK.
 TEST(QtMessageBox, ShowsTheStylesIconButtonsTitleAndRowsAndEscapeCancels) {
+  const struct {
+    int style;
+    QMessageBox::Icon icon;
+    QStringList buttons;  // sorted
+    Answer escape;
+  } cases[] = {
+      {16, QMessageBox::Critical, {"OK"}, Answer::Ok},
+      {19, QMessageBox::Critical, {"Cancel", "No", "Yes"}, Answer::Cancel},
+      {48, QMessageBox::Warning, {"OK"}, Answer::Ok},
+      {64, QMessageBox::Information, {"OK"}, Answer::Ok},
+      {65, QMessageBox::Information, {"Cancel", "OK"}, Answer::Cancel},
+      {67, QMessageBox::Information, {"Cancel", "No", "Yes"}, Answer::Cancel},
+  };
   QtUserDialogs dialogs(nullptr);
-  WhenModalOpens([](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(box->windowTitle(), "WaRnInG!");
-    EXPECT_EQ(box->text(), "Line 1 has the \" character\nPlease");
-    QStringList buttons;
-    for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
-    buttons.sort();
-    EXPECT_EQ(buttons, QStringList({"Cancel", "No", "Yes"}));
-    QTest::keyClick(box, Qt::Key_Escape);
-  });
-  EXPECT_EQ(dialogs.ShowMessage("Line 1 has the \" character\r\nPlease", "WaRnInG!", 19),
-            Answer::Cancel);
+  for (const auto& c : cases) {
+    WhenModalOpens([&c](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->icon(), c.icon) << c.style;
+      EXPECT_EQ(box->windowTitle(), "WaRnInG!");
+      EXPECT_EQ(box->text(), "Line 1 has the \" character\nPlease");
+      QStringList buttons;
+      for (QAbstractButton* button : box->buttons()) buttons << button->text().remove('&');
+      buttons.sort();
+      EXPECT_EQ(buttons, c.buttons) << c.style;
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.ShowMessage("Line 1 has the \" character\r\nPlease", "WaRnInG!", c.style),
+              c.escape)
+        << c.style;
+  }
 }
 
 // The texts of the dialog's list of file types, as it shows them.

@@ -57,6 +57,20 @@ std::string Wav(int tag, int channels, int rate, int bits, const std::string& da
   return "RIFF" + Le(static_cast<std::uint32_t>(body.size()), 4) + body;
 }
 
+// The same in the extensible format: the format tag 0xFFFE, and the real one as the first two
+// bytes of the sub-format's identifier, after the valid bits and the channel mask.
+std::string ExtensibleWav(int subformat, int channels, int rate, int bits,
+                          const std::string& data) {
+  const int align = channels * bits / 8;
+  const std::string guid_rest("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+  const std::string fmt = Le(0xFFFE, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * align, 4) +
+                          Le(align, 2) + Le(bits, 2) + Le(22, 2) + Le(bits, 2) + Le(3, 4) +
+                          Le(subformat, 2) + guid_rest;
+  const std::string body =
+      "WAVEfmt " + Le(40, 4) + fmt + "data" + Le(static_cast<std::uint32_t>(data.size()), 4) + data;
+  return "RIFF" + Le(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
 struct WavCase {
   const char* name;
   std::string file;
@@ -94,6 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Accepted("Stereo16Bit", 1, 2, 22050, 16, kFrames, Enc::SignedInt),
                       Accepted("Mono32Bit", 1, 1, 44100, 32, kFrames, Enc::SignedInt),
                       Accepted("Float", 3, 2, 48000, 32, kFrames, Enc::Float),
+                      WavCase{"Extensible16Bit", ExtensibleWav(1, 2, 44100, 16, kFrames),
+                              Enc::SignedInt, 2, 44100, 16, kFrames},
+                      WavCase{"ExtensibleFloat", ExtensibleWav(3, 1, 48000, 32, kFrames),
+                              Enc::Float, 1, 48000, 32, kFrames},
+                      Refused("ExtensibleCompressed", ExtensibleWav(2, 1, 8000, 16, kFrames)),
+                      Refused("Float64Bit", Wav(3, 1, 48000, 64, kFrames)),
                       WavCase{"AChunkBeforeTheDataIsSkippedWithItsPadding",
                               Wav(1, 1, 8000, 8, "\x7F", "LIST" + Le(3, 4) + "abc" + '\0'),
                               Enc::UnsignedInt, 1, 8000, 8, "\x7F"},

@@ -148,8 +148,8 @@ TEST_F(ReadMe, OpensOnceMaximisedReadOnlyWithTheNotesSizedFromTheScreenWithinThe
   // The screen's size in twips, less 662 twips of height (which caps the height when maximised);
   // never more than the window shows.
   const UINT dpi = WindowDpi(readme);
-  const TwipSize twips =
-      ReadMeTextTwips(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  const TwipSize twips{GetSystemMetrics(SM_CXSCREEN) * 15,
+                       GetSystemMetrics(SM_CYSCREEN) * 15 - 662};
   const auto box = [&] {
     RECT rect, client;
     GetWindowRect(text, &rect);
