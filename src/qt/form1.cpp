@@ -26,6 +26,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/main_window.h"
 #include "core/preview.h"
 #include "commands/spacing_fixer_run.h"
 #include "sound/cue_player.h"

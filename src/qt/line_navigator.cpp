@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "forms/main_window.h"
+#include "app/main_window.h"
 
 namespace vbe {
 

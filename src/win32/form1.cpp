@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/main_window.h"
 #include "commands/spacing_fixer_run.h"
 #include "core/preview.h"
 #include "forms/main_window.h"
