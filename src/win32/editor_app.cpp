@@ -1,6 +1,10 @@
 #include "win32/editor_app.h"
 
+#include <shellapi.h>
+
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "win32/form1.h"
 
@@ -26,6 +30,15 @@ int RunEditor(HINSTANCE, int show_command, const std::function<void(Form1&)>& af
   host.drives = DriveTable::ForThisHost();
   Form1 form1(std::move(host));
   form1.Show(show_command);
+  // A bind file named on the command line ("Open With" names it so) opens once the window is
+  // shown, so that a box about it stands over the window.
+  int count = 0;
+  if (wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    const std::vector<std::filesystem::path> files(arguments + std::min(count, 1),
+                                                   arguments + count);
+    LocalFree(arguments);
+    form1.Behaviour().OpenFromCommandLine(files);
+  }
   if (after_show) after_show(form1);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,4 +1,5 @@
 #include <oleacc.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -6,7 +7,6 @@
 
 #include "core/bind_file.h"
 #include "core/preview.h"
-#include "forms/main_window.h"
 #include "gamecfg/key_catalogue.h"
 #include "win32/editor_app.h"
 #include "win32/win32_fixture.h"
@@ -60,11 +60,6 @@ std::wstring AccessibleName(HWND control) {
   SysFreeString(name);
   accessible->Release();
   return result;
-}
-
-const char* NameOf(HWND control) {
-  const char* name = ControlName(control);
-  return name ? name : "(unnamed)";
 }
 
 using MainWindow = MainWindowTest;
@@ -190,64 +185,136 @@ TEST_F(MainWindow, AccessKeysWithAltClickTheirButtonsPlainLettersDoNotAndNewEmpt
   EXPECT_EQ(ends, 1);
 }
 
+// Each way text reaches a box through the real control.
+enum class Way { Typed, CtrlV, ShiftInsert, ContextMenuPaste, InputMethod };
+
 struct EditCase {
   const char* name;
   const char* box;
   std::wstring start;
   std::wstring input;
-  bool paste;
+  Way way;
   std::wstring kept;
   friend void PrintTo(const EditCase& c, std::ostream* out) { *out << c.name; }
 };
 
+// The keyboard's state while `keys` are held, for the controls that ask it.
+void HoldKeys(std::initializer_list<int> keys) {
+  BYTE state[256] = {};
+  for (int key : keys) state[key] = 0x80;
+  SetKeyboardState(state);
+}
+
+// The edit control's own context menu, its Paste chosen with the keyboard: the menu is modal, so
+// the keys wait in the queue until it runs.
+void PasteFromContextMenu(HWND edit) {
+  for (const WPARAM key : {WPARAM('P'), WPARAM(VK_RETURN)}) {
+    PostMessageW(edit, WM_KEYDOWN, key, 0);
+  }
+  SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), MAKELPARAM(5, 5));
+}
+
+void Enter(HWND box, Way way, std::wstring_view input) {
+  switch (way) {
+    case Way::Typed:
+      return Type(box, input);
+    case Way::InputMethod:
+      for (wchar_t c : input) SendMessageW(box, WM_IME_CHAR, c, 1);
+      return;
+    case Way::CtrlV:
+      SendMessageW(box, WM_CHAR, 0x16, 1);
+      return;
+    case Way::ShiftInsert:
+      HoldKeys({VK_SHIFT});
+      SendMessageW(box, WM_KEYDOWN, VK_INSERT, 1);
+      HoldKeys({});
+      return;
+    case Way::ContextMenuPaste:
+      return PasteFromContextMenu(box);
+  }
+}
+
 class Editing : public MainWindowTest, public ::testing::WithParamInterface<EditCase> {};
 
-TEST_P(Editing, KeepsWhatTheCodePageCarriesUpTo36CharactersInTheLinesAndNothingElsewhere) {
+TEST_P(Editing, EveryWayIntoALineOrTheKeyBoxGoesThroughTheLineFilterAndTheUndoStepsBack) {
   const EditCase& c = GetParam();
-  const HWND box = Get(c.box);
+  HWND box = Get(c.box);
+  if (std::string_view(c.box) == kKeyChooser) {
+    box = FindWindowExW(box, nullptr, L"EDIT", nullptr);
+    SetWindowTextW(box, L"");
+  }
   SetFocus(box);
   Type(box, c.start);
-  if (c.paste) {
-    SetClipboardText(Window(), c.input);
-    SendMessageW(box, WM_PASTE, 0, 0);
-  } else {
-    Type(box, c.input);
-  }
+  if (c.way != Way::Typed && c.way != Way::InputMethod) SetClipboardText(Window(), c.input);
+  Enter(box, c.way, c.input);
+  Pump();
   EXPECT_EQ(WindowText(box), c.kept);
+  if (GetWindowLongW(box, GWL_STYLE) & ES_READONLY || c.way == Way::Typed) return;
+  // A paste is one edit: the control's undo takes it back whole.
+  SendMessageW(box, EM_UNDO, 0, 0);
+  EXPECT_EQ(WindowText(box), c.start) << "after undo";
 }
 
 const std::wstring kFolder = L"c:\\program files\\Vellmar\\main";
 const std::wstring k30 = std::wstring(30, L'x'), k35 = std::wstring(35, L'm'),
                    k36 = std::wstring(36, L'x');
+const std::wstring kHostile = L"X\u0141\u00F3d\u017A\u4E2D\u6587\U0001F600\aY\u2026";
+const std::wstring kHostileKept = L"X\u00F3dY\u25A0";
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, Editing,
     ::testing::Values(
-        EditCase{"TypedAccentedLetterKept", "Text3", L"", L"Caf\u00E9", false, L"Caf\u00E9"},
-        EditCase{"TypedEuroSignKept", "Text3", L"", L"5\u20AC", false, L"5\u20AC"},
-        EditCase{"TypedCjkDropped", "Text3", L"", L"a\u4E2Db", false, L"ab"},
-        EditCase{"TypedSurrogatePairDropped", "Text3", L"", L"a\U0001F600b", false, L"ab"},
-        EditCase{"TypedEllipsisIsTheSquare", "Text3", L"", L"x\u2026", false, L"x\u25A0"},
-        EditCase{"Typed37thRefused", "Text3", k35, L"no", false, k35 + L"n"},
-        EditCase{"PastedCodePageAndTabKept", "Text3", L"", L"\u00E9t\u00E9\tok", true,
-                 L"\u00E9t\u00E9\tok"},
-        EditCase{"PastedBreaksAndCjkDropped", "Text3", L"", L"ab\r\ncd\u4E2D\u0001ef", true,
-                 L"abcdef"},
-        EditCase{"PastedOnlyWhatFits", "Text3", k30, L"\u4E2D1234567890", true, k30 + L"123456"},
-        EditCase{"PastedNothingWhenFull", "Text3", k36, L"abc", true, k36},
-        EditCase{"PreviewTakesNoTyping", "Text14", L"", L"abc", false, L""},
-        EditCase{"PreviewTakesNoPaste", "Text14", L"", L"abc", true, L""},
-        EditCase{"FolderTakesNoTyping", "Text15", L"", L"abc", false, kFolder},
-        EditCase{"FolderTakesNoPaste", "Text15", L"", L"abc", true, kFolder}),
+        EditCase{"TypedCodePageKept", "Text3", L"", L"Caf\u00E9 5\u20AC\t", Way::Typed,
+                 L"Caf\u00E9 5\u20AC\t"},
+        EditCase{"TypedOthersDropped", "Text3", L"",
+                 L"a\u4E2D\U0001F600\x7F"
+                 L"b",
+                 Way::Typed, L"ab"},
+        EditCase{"TypedEllipsisIsTheSquare", "Text3", L"", L"x\u2026", Way::Typed, L"x\u25A0"},
+        EditCase{"Typed37thRefused", "Text3", k35, L"no", Way::Typed, k35 + L"n"},
+        EditCase{"CtrlV", "Text5", L"", kHostile, Way::CtrlV, kHostileKept},
+        EditCase{"ShiftInsert", "Text5", L"", kHostile, Way::ShiftInsert, kHostileKept},
+        EditCase{"ContextMenuPaste", "Text5", L"", kHostile, Way::ContextMenuPaste, kHostileKept},
+        EditCase{"InputMethod", "Text5", L"ok", L"\u4E2D\u00E9", Way::InputMethod, L"ok\u00E9"},
+        EditCase{"PastedBreaksDropped", "Text3", L"", L"ab\r\ncd\0ef", Way::CtrlV, L"abcd"},
+        EditCase{"PastedOnlyWhatFits", "Text3", k30, L"\u4E2D1234567890", Way::ShiftInsert,
+                 k30 + L"123456"},
+        EditCase{"MenuPastedOnlyWhatFits", "Text3", k30, L"\u4E2D1234567890", Way::ContextMenuPaste,
+                 k30 + L"123456"},
+        EditCase{"KeyBoxShiftInsert", "Combo1", L"", kHostile, Way::ShiftInsert, kHostileKept},
+        EditCase{"KeyBoxContextMenuPaste", "Combo1", L"", kHostile, Way::ContextMenuPaste,
+                 kHostileKept},
+        EditCase{"KeyBoxTyped", "Combo1", L"", L"F\u4E2D1", Way::Typed, L"F1"},
+        EditCase{"PreviewTakesNoTyping", "Text14", L"", L"abc", Way::Typed, L""},
+        EditCase{"PreviewTakesNoPaste", "Text14", L"", L"abc", Way::CtrlV, L""},
+        EditCase{"FolderTakesNoTyping", "Text15", L"", L"abc", Way::Typed, kFolder},
+        EditCase{"FolderTakesNoPaste", "Text15", L"", L"abc", Way::ShiftInsert, kFolder}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainWindow, UpAndDownMoveTheFocusBetweenNeighbouringLinesOnly) {
+TEST_F(MainWindow, APasteIntoAFullLineReplacesItsSelectionAndEveryLineTakes36Characters) {
+  for (int k = 1; k <= 8; ++k) {
+    Type(Line(k), std::wstring(40, L'a' + k));
+    EXPECT_EQ(WindowText(Line(k)), std::wstring(36, L'a' + k)) << k;
+  }
+  SetClipboardText(Window(), L"abc");
+  SendMessageW(Line(2), EM_SETSEL, 10, 13);
+  SendMessageW(Line(2), WM_CHAR, 0x16, 1);
+  EXPECT_EQ(WindowText(Line(2)), std::wstring(10, L'c') + L"abc" + std::wstring(23, L'c'));
+}
+
+TEST_F(MainWindow, UpAndDownMoveTheFocusBetweenNeighbouringLinesOnlyAndOtherKeysLeaveIt) {
   for (int line = 1; line <= 8; ++line) {
     for (const auto& [key, step] : {std::pair{VK_DOWN, 1}, {VK_UP, -1}}) {
       SetFocus(Line(line));
       SendMessageW(Line(line), WM_KEYDOWN, key, 0);
       const int want = std::clamp(line + step, 1, 8);
       EXPECT_EQ(GetFocus(), Line(want)) << "line " << line << (key == VK_DOWN ? " down" : " up");
+    }
+    for (const WPARAM key : {VK_PRIOR, VK_NEXT, VK_LEFT}) {
+      SetFocus(Line(line));
+      MSG msg{Line(line), WM_KEYDOWN, key, 0, 0, {}};
+      if (!HandleDialogKeys(msg)) DispatchMessageW(&msg);
+      EXPECT_EQ(GetFocus(), Line(line)) << "line " << line << " key " << key;
     }
   }
   SetFocus(Get("Text15"));
@@ -264,7 +331,7 @@ TEST_F(MainWindow, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLine
       {"a full line 4", [&] { Type(Line(4), std::wstring(36, L'W')); }},
       {"backspace in line 1", [&] { Type(Line(1), L"\b\b"); }},
       {"the mark typed in line 3", [&] { Type(Line(3), L"\u2026art"); }},
-      {"empty line 8", [&] { form->SetLine(8, ""); }},
+      {"empty line 8", [&] { form->Behaviour().SetLine(8, ""); }},
       {"line 2 of spaces", [&] { Type(Line(2), L"   "); }},
       {"Auto Preview off, then typing, then on again",
        [&] {
@@ -278,7 +345,7 @@ TEST_F(MainWindow, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLine
   for (const auto& [what, act] : steps) {
     act();
     Pump();
-    EXPECT_EQ(Preview(), BindTextToWide(BuildPreviewText(form->Lines()))) << what;
+    EXPECT_EQ(Preview(), BindTextToWide(BuildPreviewText(form->Behaviour().Lines()))) << what;
     EXPECT_EQ(SendMessageW(Get("Text14"), EM_GETLINECOUNT, 0, 0), 8) << what;
   }
 }
@@ -312,57 +379,66 @@ TEST_F(MainWindow, WithoutAutoPreviewThePreviewWaitsForUpdateAndTheOptionsOnlyRe
   EXPECT_FALSE(IsWindowEnabled(Get("Command5")));
 }
 
-TEST_F(MainWindow, SaveWritesTheWorkedExampleTypedIntoTheEditorsByteForByte) {
-  const wchar_t* lines[] = {L"one", L"two", L"three", L"", L"  five", L"six  ", L"", L"eight"};
-  for (int k = 1; k <= 8; ++k) Type(Line(k), lines[k - 1]);
-  Click(Get("Option2"));
-  dialogs.file_choices = {disk / "example.cfg"};
+// The same hostile inputs give the same bytes as on every other system: a paste with
+// Shift+Insert into line 5, and a file whose lines hold CR LF, NUL and BEL opened and saved again.
+TEST_F(MainWindow, HostilePastesAndFilesSaveTheSameBytesAsEverywhere) {
+  SetClipboardText(Window(), kHostile);
+  SetFocus(Line(5));
+  Enter(Line(5), Way::ShiftInsert, L"");
+  dialogs.file_choices = {disk / "pasted.cfg"};
   Click(Get("Command4"));
-
-  const auto sp = [](std::size_t n) { return std::string(n, ' '); };
-  const std::string say = "say \"\r>", gap = sp(6), end = "\"\r\n";
-  const std::string example = say + "one" + sp(33) + gap + "two" + sp(33) + end +       //
-                              say + "three" + sp(31) + gap + sp(36) + end +             //
-                              say + "  five" + sp(30) + gap + "six  " + sp(31) + end +  //
-                              say + sp(36) + gap + "eight" + sp(31) + end;
-  ASSERT_EQ(example.size(), 352u);
-  EXPECT_EQ(ReadBytes(disk / "example.cfg"), example);
-}
-
-TEST_F(MainWindow, OpenShowsAHandEditedShortFileAndAFullFileSetsTheColour) {
-  const auto open = [&](const std::string& bytes) {
-    WriteBytes(disk / "open.cfg", bytes);
-    dialogs.file_choices = {disk / "open.cfg"};
-    Click(Get("Command3"));
+  const auto bytes = [](const BindLines& lines) {
+    return ComposeBindFile(*ComposeSayLines(lines, TextColour::White));
   };
-  const std::string full = ComposeBindFile(
-      *ComposeSayLines({"tre\xE9", "\x85one", "c", "d", "e", "f", "g", "h"}, TextColour::White));
-  Type(Line(8), L"old");
-  Click(Get("Option2"));
-  // The fourth say command deleted by hand: the lines come from the closing quotes, and a short
-  // file keeps the colour.
-  open(full.substr(0, 264));
-  const std::wstring want[] = {L"tre\u00E9", kSquare + L"one", L"c", L"d", L"e", L"f", L"", L""};
-  for (int k = 1; k <= 8; ++k) EXPECT_EQ(WindowText(Line(k)), want[k - 1]) << k;
-  EXPECT_EQ(form->Line(2), "\x85one");
-  EXPECT_EQ(Preview(), L"tre\u00E9\r\n" + kSquare + L"one\r\nc\r\nd\r\ne\r\nf\r\n\r\n");
-  EXPECT_EQ(form->PreviewColour(), RGB(255, 255, 0));
+  EXPECT_EQ(ReadBytes(disk / "pasted.cfg"), bytes({"", "", "", "",
+                                                   "X\xF3"
+                                                   "dY\x85",
+                                                   "", "", ""}));
 
-  open(full);
-  EXPECT_EQ(CheckState(Get("Option1")), BST_CHECKED);
-  EXPECT_EQ(form->PreviewColour(), RGB(255, 255, 255));
-  EXPECT_EQ(WindowText(Line(8)), L"h");
+  const BindLines raw = {"say\r\nhi", std::string("nul\0after", 9), "bel\x07!", "", "", "", "",
+                         "end"};
+  WriteBytes(disk / "hostile.cfg", bytes(raw));
+  dialogs.file_choices = {disk / "hostile.cfg", disk / "resaved.cfg"};
+  Click(Get("Command3"));
+  EXPECT_EQ(WindowText(Line(2)), L"nulafter");
+  Click(Get("Command4"));
+  EXPECT_EQ(ReadBytes(disk / "resaved.cfg"),
+            bytes({"sayhi", "nulafter", "bel!", "", "", "", "", "end"}));
 }
 
-TEST_F(MainWindow, SaveShowsTheCharacterErrorForADoubleQuoteAndWritesNothing) {
-  Type(Line(2), L"say \"hi\"");
-  dialogs.file_choices = {disk / "x.cfg"};
-  Click(Get("Command4"));
-  EXPECT_EQ(dialogs.boxes,
-            (Boxes{{"Line 2 has the \" character in it. This causes problems to this program and "
-                    "Vellmar.\r\nPlease remove/replace these",
-                    "Character Error", 16}}));
-  EXPECT_FALSE(fs::exists(disk / "x.cfg"));
+TEST_F(MainWindow, AnExceptionInsideACommandIsShownAndTheWindowGoesOn) {
+  Type(Line(1), L"kept");
+  dialogs.on_file_dialog = [] { throw std::runtime_error("no disk"); };
+  Click(Get("Command3"));
+  EXPECT_EQ(dialogs.boxes, (Boxes{{"The command stopped: no disk", "Error", 16}}));
+  EXPECT_TRUE(IsWindow(Window()));
+  EXPECT_EQ(WindowText(Line(1)), L"kept");
+  EXPECT_EQ(ends, 0);
+}
+
+// A drop of files as the shell hands it to the window.
+void DropFiles(HWND window, const std::vector<std::wstring>& files) {
+  std::wstring names;
+  for (const std::wstring& file : files) names += file + L'\0';
+  names += L'\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(drop + 1));
+  GlobalUnlock(memory);
+  SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+TEST_F(MainWindow, ADroppedFileOpensAndTwoAreRefused) {
+  EXPECT_TRUE(GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  WriteBytes(disk / "a.cfg", "say \"\r>dropped\"\r\n");
+  WriteBytes(disk / "b.cfg", "say \"\r>other\"\r\n");
+  DropFiles(Window(), {(disk / "a.cfg").wstring(), (disk / "b.cfg").wstring()});
+  EXPECT_EQ(WindowText(Line(1)), L"");
+  DropFiles(Window(), {(disk / "a.cfg").wstring()});
+  EXPECT_EQ(WindowText(Line(1)), L"dropped");
+  EXPECT_TRUE(dialogs.boxes.empty() && dialogs.file_requests.empty());
 }
 
 TEST_F(MainWindow, SaveAppendsTheBindToTheAutoexecOfText15AfterAYes) {
@@ -395,7 +471,7 @@ TEST_F(MainWindow, SpacingFixerAsksThreeTimesThenMarksEveryLineAndThePreview) {
     EXPECT_EQ(WindowText(Line(k)), marked[k - 1]) << k;
     rows += (k > 1 ? L"\r\n" : L"") + marked[k - 1];
   }
-  EXPECT_EQ(form->Line(4),
+  EXPECT_EQ(form->Behaviour().Line(4),
             "\x85"
             "bc");
   EXPECT_EQ(Preview(), rows);
