@@ -37,7 +37,8 @@ void PlaceControls(std::span<const ControlRow> rows,
 template <typename T>
 T& Child(QWidget& window, const char* name) {
   T* control = window.findChild<T*>(QString::fromLatin1(name));
-  if (!control) qFatal("%s has no control %s of the kind wanted", qPrintable(window.objectName()), name);
+  if (!control)
+    qFatal("%s has no control %s of the kind wanted", qPrintable(window.objectName()), name);
   return *control;
 }
 

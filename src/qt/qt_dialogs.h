@@ -24,8 +24,8 @@ class QtUserDialogs : public UserDialogs {
   }
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
-  std::optional<std::filesystem::path> ChooseFile(
-      FileDialogMode mode, const std::filesystem::path& file_name) override;
+  std::optional<std::filesystem::path> ChooseFile(FileDialogMode mode,
+                                                  const std::filesystem::path& file_name) override;
 
  private:
   QPointer<QWidget> parent_;

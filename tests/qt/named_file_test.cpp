@@ -54,7 +54,7 @@ class CommandLine : public testing::MainWindowTest {
  protected:
   CommandLine() {
     Build(false, false);
-    form->SetColour(TextColour::White);
+    Bind().SetColour(TextColour::White);
     SetLines({"before"});
   }
   void StartWith(const QStringList& arguments) {
@@ -69,9 +69,9 @@ TEST_F(CommandLine, OpensTheFirstArgumentAsOpenWouldWithoutCueOrBox) {
   ModalWatch modals(form.get());
   StartWith({"vellmar-bind-editor", Native(file), Native(disk / "second.cfg")});
 
-  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), kArt[k - 1]) << k;
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(Bind().Line(k), kArt[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
-  EXPECT_EQ(form->FileName(), file);
+  EXPECT_EQ(Bind().FileName(), file);
   EXPECT_FALSE(form->AudioStarted()) << "no cue";
   EXPECT_TRUE(modals.seen.empty()) << "neither a dialog nor a box";
 }
@@ -83,15 +83,15 @@ TEST_F(CommandLine, ARelativeNameIsTakenFromTheCurrentFolder) {
   StartWith({"vellmar-bind-editor", "here.cfg"});
   fs::current_path(previous);
 
-  EXPECT_EQ(form->FileName(), disk / "here.cfg");
-  EXPECT_EQ(form->Line(3), kArt[2]);
+  EXPECT_EQ(Bind().FileName(), disk / "here.cfg");
+  EXPECT_EQ(Bind().Line(3), kArt[2]);
 }
 
 TEST_F(CommandLine, WithoutAFileNameTheWindowStartsEmpty) {
   ModalWatch modals(form.get());
   StartWith({"vellmar-bind-editor"});
-  EXPECT_EQ(form->Line(1), "before");
-  EXPECT_TRUE(form->FileName().empty());
+  EXPECT_EQ(Bind().Line(1), "before");
+  EXPECT_TRUE(Bind().FileName().empty());
   EXPECT_TRUE(modals.seen.empty());
 }
 
@@ -104,8 +104,8 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) 
                                              "%2\n\nNo such file or directory. (over)")
                                          .arg(int(QMessageBox::Critical))
                                          .arg(Native(file))));
-  EXPECT_EQ(form->Line(1), "before");
-  EXPECT_EQ(form->FileName(), file) << "the save dialog starts from the name given";
+  EXPECT_EQ(Bind().Line(1), "before");
+  EXPECT_EQ(Bind().FileName(), file) << "the save dialog starts from the name given";
   EXPECT_FALSE(form->AudioStarted());
 }
 
@@ -148,13 +148,13 @@ TEST_P(Drop, OneLocalFileOpensWithoutCueOrDialogAndAnythingElseIsRefused) {
   QCoreApplication::processEvents();
 
   if (c.opened) {
-    for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), kArt[k - 1]) << k;
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(Bind().Line(k), kArt[k - 1]) << k;
     EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(form->FileName(), disk / "art.cfg");
+    EXPECT_EQ(Bind().FileName(), disk / "art.cfg");
   } else {
-    EXPECT_EQ(form->Line(1), "before");
+    EXPECT_EQ(Bind().Line(1), "before");
     EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
-    for (int k = 2; k <= 8; ++k) EXPECT_EQ(form->Line(k), "") << k;
+    for (int k = 2; k <= 8; ++k) EXPECT_EQ(Bind().Line(k), "") << k;
   }
   EXPECT_TRUE(audio.commands.empty()) << "no cue";
   EXPECT_TRUE(dialogs.file_requests.empty()) << "no dialog";
