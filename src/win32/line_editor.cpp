@@ -59,10 +59,12 @@ void Paste(HWND edit) {
 }
 
 // Takes the control's own edit back with its one step of undo and makes the filtered edit in
-// its place, so that undo still steps back to the text before the edit. Where undo does not
-// lead back there (text set by a program), the text is replaced whole.
+// its place, so that undo steps back to the text before the edit, not to the refused one.
+// Where undo does not lead back there (text set by a program), the text is replaced whole.
 void PutBack(HWND edit, std::u16string_view before, std::u16string_view text) {
   SendMessageW(edit, EM_UNDO, 0, 0);
+  // The undo step now holds the refused edit again.
+  SendMessageW(edit, EM_EMPTYUNDOBUFFER, 0, 0);
   if (WindowText16(edit) != before) {
     SetWindowText16(edit, text);
     return;

@@ -185,6 +185,40 @@ TEST_F(MainWindow, AccessKeysWithAltClickTheirButtonsPlainLettersDoNotAndNewEmpt
   EXPECT_EQ(ends, 1);
 }
 
+TEST_F(MainWindow, DownOnTheWhiteOptionSelectsTheYellowOneAndTheArrowsStayInThePair) {
+  const auto key = [&](WPARAM arrow) {
+    MSG msg{GetFocus(), WM_KEYDOWN, arrow, 0, 0, {}};
+    EXPECT_TRUE(HandleDialogKeys(msg));
+    Pump();
+  };
+  SetFocus(Get("Option1"));
+  key(VK_DOWN);
+  EXPECT_EQ(GetFocus(), Get("Option2"));
+  EXPECT_EQ(CheckState(Get("Option2")), BST_CHECKED);
+  EXPECT_EQ(CheckState(Get("Option1")), BST_UNCHECKED);
+  EXPECT_EQ(form->PreviewColour(), RGB(255, 255, 0)) << "selected by the key, recoloured";
+  key(VK_DOWN);
+  EXPECT_TRUE(GetFocus() == Get("Option1") || GetFocus() == Get("Option2")) << NameOf(GetFocus());
+  SetFocus(Get("Option2"));
+  key(VK_UP);
+  EXPECT_EQ(GetFocus(), Get("Option1"));
+  EXPECT_EQ(CheckState(Get("Option1")), BST_CHECKED);
+  EXPECT_EQ(form->PreviewColour(), RGB(255, 255, 255));
+}
+
+TEST_F(MainWindow, AKeyNameTypedIntoTheKeyBoxAndReturnAddsNoItem) {
+  const HWND edit = FindWindowExW(Get("Combo1"), nullptr, L"EDIT", nullptr);
+  SetFocus(edit);
+  SetWindowTextW(edit, L"");
+  Type(edit, L"F12");
+  MSG msg{edit, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  if (!HandleDialogKeys(msg)) DispatchMessageW(&msg);
+  Pump();
+  EXPECT_EQ(SendMessageW(Get("Combo1"), CB_GETCOUNT, 0, 0), 76);
+  EXPECT_EQ(WindowText(Get("Combo1")), L"F12");
+  EXPECT_EQ(form->Behaviour().Key(), "F12");
+}
+
 // Each way text reaches a box through the real control.
 enum class Way { Typed, CtrlV, ShiftInsert, ContextMenuPaste, InputMethod };
 
@@ -244,6 +278,7 @@ TEST_P(Editing, EveryWayIntoALineOrTheKeyBoxGoesThroughTheLineFilterAndTheUndoSt
   // Set, not typed: the control's one step of undo would take the typing and the paste together.
   if (!c.start.empty() || std::string_view(c.box) == kKeyChooser) {
     SetWindowTextW(box, c.start.c_str());
+    SendMessageW(box, EM_SETSEL, c.start.size(), c.start.size());
   }
   if (c.way != Way::Typed && c.way != Way::InputMethod) SetClipboardText(Window(), c.input);
   Enter(box, c.way, c.input);
@@ -276,8 +311,10 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"ShiftInsert", "Text5", L"", kHostile, Way::ShiftInsert, kHostileKept},
         EditCase{"ContextMenuPaste", "Text5", L"", kHostile, Way::ContextMenuPaste, kHostileKept},
         EditCase{"InputMethod", "Text5", L"ok", L"\u4E2D\u00E9", Way::InputMethod, L"ok\u00E9"},
-        EditCase{"PastedBreaksDropped", "Text3", L"", L"a\tb\r\ncd\x7F" L"e", Way::CtrlV,
-                 L"a\tbcde"},
+        EditCase{"PastedBreaksDropped", "Text3", L"",
+                 L"a\tb\r\ncd\x7F"
+                 L"e",
+                 Way::CtrlV, L"a\tbcde"},
         EditCase{"PastedOnlyWhatFits", "Text3", k30, L"\u4E2D1234567890", Way::ShiftInsert,
                  k30 + L"123456"},
         EditCase{"MenuPastedOnlyWhatFits", "Text3", k30, L"\u4E2D1234567890", Way::ContextMenuPaste,

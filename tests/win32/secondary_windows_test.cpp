@@ -110,6 +110,28 @@ TEST_F(Locator, OkTestsTheOpenedFolderWritesItIntoText15AndClosesAndCancelChange
   EXPECT_EQ(dialogs.boxes.size(), 1u);
 }
 
+TEST_F(Locator, TheOpenedFolderIsTheSelectedOneAndADoubleClickOpensButASelectionDoesNot) {
+  OpenItem(L"games");
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
+  EXPECT_EQ(SendMessageW(In("Dir1"), LB_GETCURSEL, 0, 0), 1) << "the opened folder";
+  SendMessageW(In("Dir1"), WM_KEYDOWN, VK_RETURN, 0);  // opens it again: the same rows
+  Pump();
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
+
+  // A selection moved by the user changes nothing; a double-click opens.
+  const auto notify = [&](int code) {
+    SendMessageW(Locate(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(In("Dir1")), code),
+                 reinterpret_cast<LPARAM>(In("Dir1")));
+    Pump();
+  };
+  SendMessageW(In("Dir1"), LB_SETCURSEL, 0, 0);
+  notify(LBN_SELCHANGE);
+  EXPECT_EQ(Items(In("Dir1")).size(), 3u);
+  notify(LBN_DBLCLK);
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"empty", L"games"}));
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
 TEST_F(Locator, ADriveThatCannotBeEnteredIsReportedAndTheFoldersStay) {
   const auto before = Items(In("Dir1"));
   SendMessageW(In("Drive1"), CB_SETCURSEL, 1, 0);
