@@ -24,6 +24,15 @@ bool HandleDialogKeys(MSG& message) {
   return IsDialogMessageW(root, &message);
 }
 
+std::vector<std::filesystem::path> CommandLineArguments(const wchar_t* command_line) {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(command_line, &count);
+  if (!arguments) return {};
+  std::vector<std::filesystem::path> files(arguments + std::min(count, 1), arguments + count);
+  LocalFree(arguments);
+  return files;
+}
+
 int RunEditor(HINSTANCE, int show_command, const std::function<void(Form1&)>& after_show) {
   EnablePerMonitorDpi();
   Form1Host host;
@@ -32,13 +41,7 @@ int RunEditor(HINSTANCE, int show_command, const std::function<void(Form1&)>& af
   form1.Show(show_command);
   // A bind file named on the command line ("Open With" names it so) opens once the window is
   // shown, so that a box about it stands over the window.
-  int count = 0;
-  if (wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
-    const std::vector<std::filesystem::path> files(arguments + std::min(count, 1),
-                                                   arguments + count);
-    LocalFree(arguments);
-    form1.Behaviour().OpenFromCommandLine(files);
-  }
+  form1.Behaviour().OpenFromCommandLine(CommandLineArguments(GetCommandLineW()));
   if (after_show) after_show(form1);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -444,6 +444,13 @@ TEST_F(MainWindow, HostilePastesAndFilesSaveTheSameBytesAsEverywhere) {
             bytes({"sayhi", "nulafter", "bel!", "", "", "", "", "end"}));
 }
 
+TEST(CommandLine, NamesTheArgumentsAfterTheProgramsOwnName) {
+  using Files = std::vector<fs::path>;
+  EXPECT_EQ(CommandLineArguments(L"\"C:\\Program Files\\vbe.exe\" \"z:\\my binds\\hi.cfg\" two"),
+            (Files{L"z:\\my binds\\hi.cfg", L"two"}));
+  EXPECT_EQ(CommandLineArguments(L"vbe.exe"), Files{});
+}
+
 TEST_F(MainWindow, AnExceptionInsideACommandIsShownAndTheWindowGoesOn) {
   Type(Line(1), L"kept");
   dialogs.on_file_dialog = [] { throw std::runtime_error("no disk"); };
