@@ -14,7 +14,6 @@ struct Subclass {
   bool tab_leaves = false;
   bool putting_back = false;  // TakeLineChange is mending the text
   std::u16string accepted;    // the text as last filtered
-  std::size_t limit = 0;      // the control's length limit, also while it is lifted
   std::function<void(WPARAM)> on_key_down;
   std::function<void()> on_return;
 };
@@ -122,16 +121,6 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
         return 0;
       }
       break;
-    case WM_CONTEXTMENU:
-      // The menu's Paste goes past WM_PASTE: the change is filtered afterwards, and the length
-      // limit waits until then, so that the paste keeps what fits after the filter.
-      if (state->filters) {
-        SendMessageW(window, EM_LIMITTEXT, 0, 0);
-        const LRESULT result = CallWindowProcW(original, window, message, wparam, lparam);
-        SendMessageW(window, EM_LIMITTEXT, state->limit, 0);
-        return result;
-      }
-      break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -156,7 +145,6 @@ void MakeLineEditor(HWND edit, std::function<void(WPARAM)> on_key_down) {
   Subclass* state = Attach(edit);
   state->filters = true;
   state->accepted = WindowText16(edit);
-  state->limit = LengthLimit(edit);
   state->on_key_down = std::move(on_key_down);
 }
 
@@ -166,7 +154,7 @@ bool TakeLineChange(HWND edit) {
   if (state->putting_back) return false;
   DWORD start = 0, end = 0;
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  FilteredEdit filtered = FilterEdit(state->accepted, WindowText16(edit), end, state->limit);
+  FilteredEdit filtered = FilterEdit(state->accepted, WindowText16(edit), end, LengthLimit(edit));
   if (filtered.changed) {
     state->putting_back = true;
     PutBack(edit, state->accepted, filtered.text);

@@ -322,6 +322,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"KeyBoxShiftInsert", "Combo1", L"", kHostile, Way::ShiftInsert, kHostileKept},
         EditCase{"KeyBoxContextMenuPaste", "Combo1", L"", kHostile, Way::ContextMenuPaste,
                  kHostileKept},
+        EditCase{"KeyBoxInputMethod", "Combo1", L"F", L"\u4E2D1", Way::InputMethod, L"F1"},
         EditCase{"KeyBoxTyped", "Combo1", L"", L"F\u4E2D1", Way::Typed, L"F1"},
         EditCase{"PreviewTakesNoTyping", "Text14", L"", L"abc", Way::Typed, L""},
         EditCase{"PreviewTakesNoPaste", "Text14", L"", L"abc", Way::CtrlV, L""},
