@@ -42,19 +42,19 @@ std::size_t LengthLimit(HWND edit) {
   return static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
 }
 
-// Replaces the selection, as typing does: the control's undo gives back what it replaced.
-void ReplaceSelection(HWND edit, std::u16string_view text) {
-  const std::wstring wide = Wide(text);
-  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+// What a line editor keeps of text that replaces its selection: the first characters the filter
+// takes that fit.
+std::wstring KeptOfInsertion(HWND edit, std::u16string_view inserted) {
+  DWORD start = 0, end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
+  return Wide(FilterLineText(inserted, RoomLeft(length, end - start, LengthLimit(edit))));
 }
 
 void Paste(HWND edit) {
   if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return;
-  DWORD start = 0, end = 0;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
-  ReplaceSelection(
-      edit, FilterLineText(ClipboardText(edit), RoomLeft(length, end - start, LengthLimit(edit))));
+  const std::wstring kept = KeptOfInsertion(edit, ClipboardText(edit));
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
 }
 
 // Takes the control's own edit back with its one step of undo and makes the filtered edit in
@@ -75,7 +75,8 @@ void PutBack(HWND edit, std::u16string_view before, std::u16string_view text) {
     ++tail;
   }
   SendMessageW(edit, EM_SETSEL, head, before.size() - tail);
-  ReplaceSelection(edit, text.substr(head, text.size() - head - tail));
+  const std::wstring kept = Wide(text.substr(head, text.size() - head - tail));
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
 }
 
 LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -119,6 +120,21 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
       if (state->filters) {
         Paste(window);
         return 0;
+      }
+      break;
+    case EM_REPLACESEL:
+    case WM_SETTEXT:
+      // Also another program's: the text is filtered before the length limit cuts it.
+      if (state->filters && lparam) {
+        const auto* text = reinterpret_cast<const char16_t*>(lparam);
+        const std::wstring kept = message == WM_SETTEXT
+                                      ? Wide(FilterLineText(text, LengthLimit(window)))
+                                      : KeptOfInsertion(window, text);
+        const LRESULT result = CallWindowProcW(original, window, message, wparam,
+                                               reinterpret_cast<LPARAM>(kept.c_str()));
+        // A combo box reports no change of its edit's text set this way.
+        if (message == WM_SETTEXT && !state->putting_back) state->accepted = WindowText16(window);
+        return result;
       }
       break;
     case WM_NCDESTROY:

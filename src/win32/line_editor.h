@@ -8,11 +8,11 @@ namespace vbe {
 
 // Makes an EDIT control (or a combo box's edit) a line editor of the bind, whose text is only
 // what the line filter (app/text_filter.h) lets in, however it arrives. A typed character and
-// a paste (Ctrl+V, Shift+Insert, the context menu's Paste: WM_PASTE) are filtered before the
-// control takes them: a paste keeps its first characters that fit. Anything else the control
-// takes (an input method, a program's message) is filtered when the control reports the change
-// (TakeLineChange). `on_key_down`, when given, sees every key press before the control
-// does; the key is never swallowed.
+// a paste (Ctrl+V, Shift+Insert, the context menu's Paste: WM_PASTE) and text a program sets or
+// inserts are filtered before the control takes them: a paste keeps its first characters that
+// fit. Anything else the control inserts by itself (an input method's composition) is filtered
+// when the control reports the change (TakeLineChange). `on_key_down`, when given, sees every key
+// press before the control does; the key is never swallowed.
 void MakeLineEditor(HWND edit, std::function<void(WPARAM key)> on_key_down = {});
 
 // A line editor's answer to its change notification (EN_CHANGE, or CBN_EDITCHANGE for a combo

@@ -219,8 +219,20 @@ TEST_F(MainWindow, AKeyNameTypedIntoTheKeyBoxAndReturnAddsNoItem) {
   EXPECT_EQ(form->Behaviour().Key(), "F12");
 }
 
-// Each way text reaches a box through the real control.
-enum class Way { Typed, CtrlV, ShiftInsert, ContextMenuPaste, InputMethod };
+// Each way text reaches a box through the real control; another program (an automation tool)
+// may also set the text or replace the selection with a message of its own. The control can
+// insert text by itself too (an input method's composition), which the class's own procedure
+// does here.
+enum class Way {
+  Typed,
+  CtrlV,
+  ShiftInsert,
+  ContextMenuPaste,
+  InputMethod,
+  OtherProgram,
+  SetText,
+  ByItself
+};
 
 struct EditCase {
   const char* name;
@@ -265,6 +277,19 @@ void Enter(HWND box, Way way, std::wstring_view input) {
       return;
     case Way::ContextMenuPaste:
       return PasteFromContextMenu(box);
+    case Way::ByItself: {
+      WNDCLASSW edit_class{};
+      GetClassInfoW(nullptr, L"EDIT", &edit_class);
+      CallWindowProcW(edit_class.lpfnWndProc, box, EM_REPLACESEL, TRUE,
+                      reinterpret_cast<LPARAM>(std::wstring(input).c_str()));
+      return;
+    }
+    case Way::SetText:
+      SetWindowTextW(box, std::wstring(input).c_str());
+      return;
+    case Way::OtherProgram:
+      SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(std::wstring(input).c_str()));
+      return;
   }
 }
 
@@ -280,11 +305,17 @@ TEST_P(Editing, EveryWayIntoALineOrTheKeyBoxGoesThroughTheLineFilterAndTheUndoSt
     SetWindowTextW(box, c.start.c_str());
     SendMessageW(box, EM_SETSEL, c.start.size(), c.start.size());
   }
-  if (c.way != Way::Typed && c.way != Way::InputMethod) SetClipboardText(Window(), c.input);
+  if (c.way == Way::CtrlV || c.way == Way::ShiftInsert || c.way == Way::ContextMenuPaste) {
+    SetClipboardText(Window(), c.input);
+  }
   Enter(box, c.way, c.input);
   Pump();
   EXPECT_EQ(WindowText(box), c.kept);
-  if (GetWindowLongW(box, GWL_STYLE) & ES_READONLY || c.way == Way::Typed) return;
+  // Setting the text leaves the control no undo.
+  if (GetWindowLongW(box, GWL_STYLE) & ES_READONLY || c.way == Way::Typed ||
+      c.way == Way::SetText) {
+    return;
+  }
   // A paste is one edit: the control's undo takes it back whole.
   SendMessageW(box, EM_UNDO, 0, 0);
   EXPECT_EQ(WindowText(box), c.start) << "after undo";
@@ -311,6 +342,14 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"ShiftInsert", "Text5", L"", kHostile, Way::ShiftInsert, kHostileKept},
         EditCase{"ContextMenuPaste", "Text5", L"", kHostile, Way::ContextMenuPaste, kHostileKept},
         EditCase{"InputMethod", "Text5", L"ok", L"\u4E2D\u00E9", Way::InputMethod, L"ok\u00E9"},
+        EditCase{"OtherProgram", "Text5", L"ok", kHostile, Way::OtherProgram, L"ok" + kHostileKept},
+        EditCase{"OtherProgramOnlyWhatFits", "Text3", k30, L"\u4E2D1234567890", Way::OtherProgram,
+                 k30 + L"123456"},
+        EditCase{"OtherProgramSetsTheText", "Text5", L"ok", kHostile, Way::SetText, kHostileKept},
+        EditCase{"KeyBoxOtherProgramSetsTheText", "Combo1", L"", kHostile, Way::SetText,
+                 kHostileKept},
+        EditCase{"ByItself", "Text5", L"ok", kHostile, Way::ByItself, L"ok" + kHostileKept},
+        EditCase{"KeyBoxByItself", "Combo1", L"F", L"\u4E2D1\u2026", Way::ByItself, L"F1\u25A0"},
         EditCase{"PastedBreaksDropped", "Text3", L"",
                  L"a\tb\r\ncd\x7F"
                  L"e",
@@ -323,6 +362,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"KeyBoxContextMenuPaste", "Combo1", L"", kHostile, Way::ContextMenuPaste,
                  kHostileKept},
         EditCase{"KeyBoxInputMethod", "Combo1", L"F", L"\u4E2D1", Way::InputMethod, L"F1"},
+        EditCase{"KeyBoxOtherProgram", "Combo1", L"F", L"\u4E2D1\r\n", Way::OtherProgram, L"F1"},
         EditCase{"KeyBoxTyped", "Combo1", L"", L"F\u4E2D1", Way::Typed, L"F1"},
         EditCase{"PreviewTakesNoTyping", "Text14", L"", L"abc", Way::Typed, L""},
         EditCase{"PreviewTakesNoPaste", "Text14", L"", L"abc", Way::CtrlV, L""},
