@@ -156,6 +156,12 @@ void LayoutFonts::Create(UINT dpi) {
   }
 }
 
+void DestroyFormWindow(HWND window) {
+  if (!window || !IsWindow(window)) return;
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+}
+
 bool KeepFocusAcrossActivation(HWND window, WPARAM wparam, HWND& last_focus) {
   if (LOWORD(wparam) == WA_INACTIVE) {
     if (HWND focus = GetFocus(); focus && IsChild(window, focus)) last_focus = focus;
@@ -173,17 +179,26 @@ UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam) {
   return HIWORD(wparam);
 }
 
-void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background, const char* title,
+                      DWORD style, HWND owner, SIZE size, void* form) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
-  if (GetClassInfoExW(instance, name, &window_class)) return;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
-  window_class.hbrBackground = background;
-  window_class.lpszClassName = name;
-  RegisterClassExW(&window_class);
+  if (!GetClassInfoExW(instance, name, &window_class)) {
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+    window_class.hbrBackground = background;
+    window_class.lpszClassName = name;
+    RegisterClassExW(&window_class);
+  }
+  const HWND window =
+      CreateWindowExW(0, name, BindTextToWide(title).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                      size.cx, size.cy, owner, nullptr, instance, form);
+  // One icon for every window, as long as the program runs.
+  static const HICON icon = MakeArtworkIcon("window");
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 HICON MakeArtworkIcon(std::string_view name) {

@@ -67,14 +67,21 @@ LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   return form->Handle(message, wparam, lparam);
 }
 
+// Destroys a form's window, if it is still there, without telling the form, which is going.
+void DestroyFormWindow(HWND window);
+
 // WM_ACTIVATE as a dialog handles it: the control that had the focus when the window was left
 // gets it back when the window is active again. True when the message needs nothing more.
 bool KeepFocusAcrossActivation(HWND window, WPARAM wparam, HWND& last_focus);
 // Moves a window to the place WM_DPICHANGED suggests, keeping its size; returns the new DPI.
 UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam);
 
-// Registers a top-level window class of this program once.
-void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
+// Creates a top-level window of this program, hidden, of the class `name` (registered on first
+// use with `procedure` and `background`), titled with the Windows-1252 `title`, of `size`
+// pixels (CW_USEDEFAULT for the system's choice), with the program's icon. The window's messages
+// go to `form` (FormWindowProc).
+void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background, const char* title,
+                      DWORD style, HWND owner, SIZE size, void* form);
 
 // A 32 by 32 picture of the artwork as an icon with its alpha; null when there is none.
 HICON MakeArtworkIcon(std::string_view name);

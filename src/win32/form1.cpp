@@ -30,17 +30,11 @@ Form1::Form1(Form1Host host)
                  host.audio ? *host.audio : own_audio_),
       preview_colour_(ResolveColour(PreviewWhite, RGB(255, 255, 255))) {
   if (!end_program_) end_program_ = [] { PostQuitMessage(0); };
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterFormClass(kClassName, FormWindowProc<Form1>, nullptr);
   ground_brush_ = CreateSolidBrush(ResolveColour(PictureGround, RGB(8, 8, 24)));
-  const std::wstring title = BindTextToWide(ProgramTitle);
-  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                  nullptr, nullptr, instance, this);
+  CreateFormWindow(kClassName, FormWindowProc<Form1>, nullptr, ProgramTitle, kStyle, nullptr,
+                   {100, 100}, this);
   DragAcceptFiles(window_, TRUE);
   common_dialog_.SetOwner(window_);
-  window_icon_ = MakeArtworkIcon("window");
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window_icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window_icon_));
 
   BuildControls();
   behaviour_.Load();
@@ -63,14 +57,10 @@ Form1::Form1(Form1Host host)
 Form1::~Form1() {
   locator_.reset();
   readme_.reset();
-  if (IsWindow(window_)) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+  DestroyFormWindow(window_);
   for (const auto& [button, icon] : button_icons_) {
     if (icon) DestroyIcon(icon);
   }
-  if (window_icon_) DestroyIcon(window_icon_);
   DeleteObject(ground_brush_);
 }
 

@@ -94,7 +94,6 @@ class Form1 : public MainWindowView {
   HWND last_focus_ = nullptr;
   COLORREF preview_colour_;
   HBRUSH ground_brush_ = nullptr;
-  HICON window_icon_ = nullptr;
   std::vector<std::pair<HWND, HICON>> button_icons_;
   std::unique_ptr<Form2> locator_;
   std::unique_ptr<Form3> readme_;

@@ -19,13 +19,8 @@ constexpr int kIndent = 12;
 Form2::Form2(HWND owner, const DriveTable& drives, UserDialogs& dialogs,
              std::function<void(const std::string&)> set_autoexec_folder)
     : behaviour_(*this, drives, dialogs, std::move(set_autoexec_folder)) {
-  RegisterFormClass(kClassName, FormWindowProc<Form2>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  const std::wstring title = BindTextToWide(LocatorTitle);
-  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                  owner, nullptr, GetModuleHandleW(nullptr), this);
-  icon_ = MakeArtworkIcon("window");
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  CreateFormWindow(kClassName, FormWindowProc<Form2>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                   LocatorTitle, kStyle, owner, {100, 100}, this);
   controls_.Build(window_, LocatorWindowControls(), WindowDpi(window_));
   for (const ControlRow& row : LocatorWindowControls()) {
     if (row.kind == ControlKind::DriveList) drive1_ = controls_.Find(row.name);
@@ -51,11 +46,7 @@ Form2::Form2(HWND owner, const DriveTable& drives, UserDialogs& dialogs,
 }
 
 Form2::~Form2() {
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-  if (icon_) DestroyIcon(icon_);
+  DestroyFormWindow(window_);
 }
 
 void Form2::ApplyDpi(UINT dpi) {

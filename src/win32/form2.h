@@ -42,7 +42,6 @@ class Form2 : public LocatorView {
   Locator behaviour_;
   std::vector<FolderRow> rows_;  // Dir1's rows, as drawn
   HWND window_ = nullptr;
-  HICON icon_ = nullptr;
   HWND drive1_ = nullptr, dir1_ = nullptr;
   HWND last_focus_ = nullptr;
   ControlSet controls_;

@@ -14,16 +14,12 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 }  // namespace
 
 Form3::Form3() {
-  RegisterFormClass(kClassName, FormWindowProc<Form3>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  const std::wstring title = BindTextToWide(ReadMeTitle);
   // Created at its restored size for the DPI of the screen it opens on.
-  const SIZE size =
-      WindowSizeForClient(ReadMeClientWidth, ReadMeClientHeight, kStyle, 0, WindowDpi(nullptr));
-  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
-                  size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  icon_ = MakeArtworkIcon("window");
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  CreateFormWindow(
+      kClassName, FormWindowProc<Form3>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), ReadMeTitle,
+      kStyle, nullptr,
+      WindowSizeForClient(ReadMeClientWidth, ReadMeClientHeight, kStyle, 0, WindowDpi(nullptr)),
+      this);
   const UINT dpi = WindowDpi(window_);
 
   const ControlRow& row = ReadMeTextRow;
@@ -42,11 +38,7 @@ Form3::Form3() {
 }
 
 Form3::~Form3() {
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-  if (icon_) DestroyIcon(icon_);
+  DestroyFormWindow(window_);
 }
 
 // The screen in pixels of 15 twips, the unit the load step counts in.

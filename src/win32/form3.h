@@ -36,7 +36,6 @@ class Form3 : public ReadMeView {
   void PlaceNotes();
 
   HWND window_ = nullptr;
-  HICON icon_ = nullptr;
   HWND text1_ = nullptr;
   TwipSize notes_size_{0, 0};
   LayoutFonts fonts_;
