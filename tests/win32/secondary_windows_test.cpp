@@ -80,20 +80,8 @@ TEST_F(Locator, OpensOnceCentredOverTheMainWindowWithTheDrivesAndTheFirstDrivesR
   EXPECT_EQ(WindowsTitled(L"Locate Autoexec file"), 1);
 }
 
-TEST_F(Locator, OkTestsTheOpenedFolderWritesItIntoText15AndClosesAndCancelChangesNothing) {
-  WriteBytes(disk / "autoexec.cfg", "");  // the root has one too: only the opened folder counts
-  OpenItem(L"empty");
-  SendMessageW(In("Dir1"), LB_SETCURSEL, 0, 0);  // c:\ highlighted, c:\empty open
-  Click(In("Command1"));
-  EXPECT_EQ(
-      dialogs.boxes,
-      (Boxes{{"Sorry, can't find the autoexec.cfg file in that folder", "File not found", 16}}));
-  ASSERT_NE(Locate(), nullptr);
-  EXPECT_EQ(WindowText(Get("Text15")), kDefaultFolder);
-
-  OpenItem(L"c:\\");
+TEST_F(Locator, OkWritesTheOpenedFolderIntoText15AndClosesAndCancelChangesNothing) {
   OpenItem(L"games");
-  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
   OpenItem(L"vellmar");
   Click(In("Command1"));
   EXPECT_EQ(WindowText(Get("Text15")), L"c:\\games\\vellmar");
@@ -101,13 +89,11 @@ TEST_F(Locator, OkTestsTheOpenedFolderWritesItIntoText15AndClosesAndCancelChange
   EXPECT_EQ(WindowsTitled(L"Locate Autoexec file"), 0);
 
   Click(Get("Command7"));
+  OpenItem(L"empty");
   Click(In("Command2"));
   EXPECT_EQ(Locate(), nullptr);
   EXPECT_EQ(WindowText(Get("Text15")), L"c:\\games\\vellmar");
-  Click(Get("Command7"));  // a new locator starts afresh, at the root
-  Click(In("Command1"));
-  EXPECT_EQ(WindowText(Get("Text15")), L"c:\\") << "the root keeps its backslash";
-  EXPECT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 TEST_F(Locator, TheOpenedFolderIsTheSelectedOneAndADoubleClickOpensButASelectionDoesNot) {
