@@ -393,17 +393,34 @@ INSTANTIATE_TEST_SUITE_P(Keys, LineNavigation,
                                            Press{Qt::Key_Down, Qt::ShiftModifier, +1},
                                            Press{Qt::Key_PageDown, Qt::NoModifier, 0}));
 
+// Check1 steps through cleared, greyed and checked; only checked follows the edits, and
+// Update Preview is enabled whenever Check1 is not checked.
+TEST_F(MainWindow, AutoPreviewFollowsTheEditsOnlyWhileChecked) {
+  auto* check1 = Control<QCheckBox>(kAutoPreviewCheck);
+  const std::tuple<Qt::CheckState, const char*, bool> states[] = {
+      {Qt::Unchecked, "cleared", false},
+      {Qt::PartiallyChecked, "greyed", false},
+      {Qt::Checked, "checked", true}};
+  for (const auto& [state, name, follows] : states) {
+    Click(kAutoPreviewCheck);
+    ASSERT_EQ(check1->checkState(), state);
+    EXPECT_EQ(Control(kUpdatePreviewButton)->isEnabled(), !follows) << name;
+    Editor(2)->setText(name);
+    EXPECT_EQ(PreviewText().contains(name), follows) << name;
+  }
+}
+
 // The preview box replaces one row at a time; through the real controls it must show what a
 // full recomposition would.
 TEST_F(MainWindow, ThePreviewBoxShowsEachEditAsAFullRecompositionWould) {
   ShowAndFocus();
   auto type = [this](int k, const QString& text) {
-    return [=] {
+    return [this, k, text] {
       Editor(k)->setFocus();
       QTest::keyClicks(Editor(k), text);
     };
   };
-  auto press = [this](int k, Qt::Key key) { return [=] { QTest::keyClick(Editor(k), key); }; };
+  auto press = [this](int k, Qt::Key key) { return [this, k, key] { QTest::keyClick(Editor(k), key); }; };
   const std::pair<const char*, std::function<void()>> steps[] = {
       {"type into line 1", type(1, "hello")},
       {"type into line 8", type(8, "bottom row")},

@@ -76,25 +76,6 @@ TEST_F(CommandLine, OpensTheFirstArgumentAsOpenWouldWithoutCueOrBox) {
   EXPECT_TRUE(modals.seen.empty()) << "neither a dialog nor a box";
 }
 
-TEST_F(CommandLine, ARelativeNameIsTakenFromTheCurrentFolder) {
-  WriteBytes(disk / "here.cfg", BindBytes(kArt, TextColour::White));
-  const fs::path previous = fs::current_path();
-  fs::current_path(disk.path());
-  StartWith({"vellmar-bind-editor", "here.cfg"});
-  fs::current_path(previous);
-
-  EXPECT_EQ(Bind().FileName(), disk / "here.cfg");
-  EXPECT_EQ(Bind().Line(3), kArt[2]);
-}
-
-TEST_F(CommandLine, WithoutAFileNameTheWindowStartsEmpty) {
-  ModalWatch modals(form.get());
-  StartWith({"vellmar-bind-editor"});
-  EXPECT_EQ(Bind().Line(1), "before");
-  EXPECT_TRUE(Bind().FileName().empty());
-  EXPECT_TRUE(modals.seen.empty());
-}
-
 TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) {
   const fs::path file = disk / "gone.cfg";
   ModalWatch modals(form.get());

@@ -61,26 +61,6 @@ class Locator : public testing::MainWindowTest {
   QString Text15() { return Control<QLineEdit>("Text15")->text(); }
 };
 
-const testing::Box kNotFound{"Sorry, can't find the autoexec.cfg file in that folder",
-                             "File not found", 16};
-
-TEST_F(Locator, OkTestsTheOpenedFolderNotTheHighlightedOneAndTakesADrivesRootWithItsBackslash) {
-  WriteBytes(disk / "autoexec.cfg", "");
-  Open();
-  for (const char* name : {"Program Files", "Vellmar"}) DoubleClick(name);
-  ClickFolder("main");
-  ASSERT_EQ(Dir1()->currentItem(), Item("main"));
-  Press("Command1");
-  EXPECT_EQ(dialogs.boxes, testing::Boxes{kNotFound});
-  ASSERT_TRUE(Window() && Window()->isVisible());
-  EXPECT_EQ(Window()->Behaviour().CurrentFolder(), "c:\\Program Files\\Vellmar");
-  EXPECT_EQ(Text15(), kPreset);
-  DoubleClick("c:\\");
-  Press("Command1");
-  EXPECT_EQ(Text15(), "c:\\");
-  EXPECT_EQ(Window(), nullptr);
-}
-
 TEST_F(Locator, OneWindowAtATimeAndCancelTakesNothing) {
   LocatorWidget* first = Open();
   DoubleClick("Program Files");
