@@ -1,10 +1,5 @@
-// The editor's windows, built with Qt Widgets from the tables of forms/.
-//
-// Form1 is the main window. It owns the controls that hold the bind (Text1 to Text8, the
-// colour options, the key chooser, the autoexec settings) and implements BindDocument over
-// them, so the operations of commands/ run on the real controls. Every control's place, size,
-// caption, font and colours come from its row of the window's table, in twips; 15 twips make
-// one device-independent pixel, and Qt's scaling does the rest on screens of higher density.
+// Realising a window's table of forms/ with Qt Widgets: places, fonts and colours; the
+// windows themselves are described in main_window_widget.h.
 #pragma once
 
 #include <QColor>
