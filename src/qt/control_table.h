@@ -18,13 +18,12 @@ inline QRect PixelRect(const ControlRow& row) {
   return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
 }
 
-// Makes every control of a window's table: `make` creates the control, which then gets its
-// name, place, font (unless it is the window's own), spoken name and place in the tab order;
-// labels and shapes take no focus, and a label names the control whose spoken name is its
-// caption. `dress` finishes each control as its window wants it.
-void PlaceControls(std::span<const ControlRow> rows,
-                   const std::function<QWidget*(const ControlRow&)>& make,
-                   const std::function<void(const ControlRow&, QWidget&)>& dress = {});
+// Makes every control of a window's table in `window`, as its kind is realised here, with its
+// name, place, font (unless it is the window's own), colours, initial state, spoken name and
+// place in the tab order; labels and shapes take no focus, and a label names the control whose
+// spoken name is its caption. `wire` connects each control's events to the window's behaviour.
+void PlaceControls(std::span<const ControlRow> rows, QWidget* window,
+                   const std::function<void(const ControlRow&, QWidget&)>& wire);
 
 // A window's control by its name in the window's table. A control missing from the window is a
 // fault of the program, not of the user: it ends the program with the name, rather than a
