@@ -27,7 +27,7 @@ std::u16string BindTextToUtf16(std::string_view bytes);
 std::string Utf16ToBindText(std::u16string_view text);
 
 // Whether a line may hold the character: one the code page carries, tab, but no other control
-// character. The ellipsis is taken (as the black square).
+// character. A line holds no ellipsis: the filter turns it into the black square.
 bool IsLineCharacter(char16_t c);
 
 // No limit on a line's length.
