@@ -119,15 +119,14 @@ void MainWindow::FollowLineChange(int line) {
     preview_current_ = false;
     return;
   }
-  const std::string text = Line(line);
-  const bool one_row = std::none_of(text.begin(), text.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20 && c != '\t';
-  });
-  if (!preview_current_ || !one_row) {
+  // A line holding what no line may hold (a character that breaks a row, or one the code page
+  // lacks) would not show in its row as a full composition shows it.
+  const std::u16string text = view_.LineText(line);
+  if (!preview_current_ || !std::all_of(text.begin(), text.end(), IsLineCharacter)) {
     ComposePreview();
     return;
   }
-  view_.SetPreviewRow(line, BindTextToUtf16(text));
+  view_.SetPreviewRow(line, text);
 }
 
 // A secondary window has one instance at a time: made on first use, and while it is open a

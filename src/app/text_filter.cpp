@@ -41,7 +41,7 @@ std::string Utf16ToBindText(std::u16string_view text) {
 bool IsLineCharacter(char16_t c) {
   if (c == u'\t') return true;
   // C0, DEL and C1: the five bytes the code page leaves undefined show as C1 controls.
-  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == kEllipsis) return false;
   return ByteOf(c).has_value();
 }
 
@@ -50,8 +50,11 @@ std::u16string FilterLineText(std::u16string_view inserted, std::size_t room) {
   kept.reserve(std::min(inserted.size(), room));
   for (char16_t c : inserted) {
     if (kept.size() >= room) break;
-    if (!IsLineCharacter(c)) continue;
-    kept += c == kEllipsis ? SpacingMarkShown : c;
+    if (c == kEllipsis) {
+      kept += SpacingMarkShown;
+    } else if (IsLineCharacter(c)) {
+      kept += c;
+    }
   }
   return kept;
 }

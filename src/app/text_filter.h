@@ -27,7 +27,7 @@ std::u16string BindTextToUtf16(std::string_view bytes);
 std::string Utf16ToBindText(std::u16string_view text);
 
 // Whether a line may hold the character: one the code page carries, tab, but no other control
-// character. The ellipsis is taken (as the black square).
+// character. A line holds no ellipsis: the filter turns it into the black square.
 bool IsLineCharacter(char16_t c);
 
 // No limit on a line's length.
@@ -51,7 +51,9 @@ struct FilteredEdit {
 // is the text before it, `after` the text after it with the caret at `caret`, just past what was
 // inserted. The inserted characters are filtered as FilterLineText does, with the room the text
 // kept around them leaves; the answer is the text the control should hold and the caret's place.
-// A deletion, or an insertion the filter keeps whole, comes back unchanged.
+// A deletion, or an insertion the filter keeps whole, comes back unchanged. The control's own
+// length limit must not cut an insertion before it is filtered: give it none, or room beyond
+// `max_length`, and let this keep the line within `max_length`.
 FilteredEdit FilterEdit(std::u16string_view before, std::u16string_view after, std::size_t caret,
                         std::size_t max_length = NoLengthLimit);
 

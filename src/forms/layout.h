@@ -109,6 +109,22 @@ struct ControlRow {
   const char* picture = nullptr;  // a picture button's artwork
 };
 
+// The fields every row has; the constructors below add what their kind needs.
+constexpr ControlRow BasicRow(const char* name, ControlKind kind, const char* caption,
+                              TwipRect place, int tab, FontName font) {
+  return {.name = name,
+          .kind = kind,
+          .caption = caption,
+          .left = place.left,
+          .top = place.top,
+          .width = place.width,
+          .height = place.height,
+          .tab = tab,
+          .font = font,
+          .background = DefaultColour,
+          .text = DefaultColour};
+}
+
 struct ButtonFields {
   const char* name;
   const char* caption;
@@ -120,20 +136,11 @@ struct ButtonFields {
   bool enabled = true;
 };
 constexpr ControlRow Button(const ButtonFields& f) {
-  return {.name = f.name,
-          .kind = ControlKind::Button,
-          .caption = f.caption,
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = f.tab,
-          .font = f.font,
-          .background = DefaultColour,
-          .text = DefaultColour,
-          .visible = f.visible,
-          .enabled = f.enabled,
-          .command = f.command};
+  ControlRow row = BasicRow(f.name, ControlKind::Button, f.caption, f.place, f.tab, f.font);
+  row.visible = f.visible;
+  row.enabled = f.enabled;
+  row.command = f.command;
+  return row;
 }
 
 struct PictureButtonFields {
@@ -145,19 +152,11 @@ struct PictureButtonFields {
   ControlCommand command;
 };
 constexpr ControlRow PictureButton(const PictureButtonFields& f) {
-  return {.name = f.name,
-          .kind = ControlKind::PictureButton,
-          .caption = f.caption,
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = f.tab,
-          .font = FontName::Default,
-          .background = DefaultColour,
-          .text = DefaultColour,
-          .command = f.command,
-          .picture = f.picture};
+  ControlRow row =
+      BasicRow(f.name, ControlKind::PictureButton, f.caption, f.place, f.tab, FontName::Default);
+  row.command = f.command;
+  row.picture = f.picture;
+  return row;
 }
 
 struct LineEditorFields {
@@ -174,21 +173,14 @@ struct LineEditorFields {
   int line = 0;  // a line of the bind, 1 to 8; 0 for any other box
 };
 constexpr ControlRow LineEditor(const LineEditorFields& f) {
-  return {.name = f.name,
-          .kind = ControlKind::LineEditor,
-          .caption = f.text,
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = f.tab,
-          .font = f.font,
-          .background = f.background,
-          .text = f.text_colour,
-          .max_length = f.max_length,
-          .locked = f.locked,
-          .spoken_name = f.spoken_name,
-          .line = f.line};
+  ControlRow row = BasicRow(f.name, ControlKind::LineEditor, f.text, f.place, f.tab, f.font);
+  row.background = f.background;
+  row.text = f.text_colour;
+  row.max_length = f.max_length;
+  row.locked = f.locked;
+  row.spoken_name = f.spoken_name;
+  row.line = f.line;
+  return row;
 }
 
 struct MultiLineBoxFields {
@@ -202,19 +194,12 @@ struct MultiLineBoxFields {
   const char* spoken_name = nullptr;
 };
 constexpr ControlRow MultiLineBox(const MultiLineBoxFields& f) {
-  return {.name = f.name,
-          .kind = ControlKind::MultiLineBox,
-          .caption = "",
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = f.tab,
-          .font = f.font,
-          .background = f.background,
-          .text = f.text_colour,
-          .locked = f.locked,
-          .spoken_name = f.spoken_name};
+  ControlRow row = BasicRow(f.name, ControlKind::MultiLineBox, "", f.place, f.tab, f.font);
+  row.background = f.background;
+  row.text = f.text_colour;
+  row.locked = f.locked;
+  row.spoken_name = f.spoken_name;
+  return row;
 }
 
 struct LabelFields {
@@ -225,17 +210,9 @@ struct LabelFields {
   LayoutColour text_colour = DefaultColour;
 };
 constexpr ControlRow Label(const LabelFields& f) {
-  return {.name = f.name,
-          .kind = ControlKind::Label,
-          .caption = f.caption,
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = -1,
-          .font = f.font,
-          .background = DefaultColour,
-          .text = f.text_colour};
+  ControlRow row = BasicRow(f.name, ControlKind::Label, f.caption, f.place, -1, f.font);
+  row.text = f.text_colour;
+  return row;
 }
 
 // An option button or a check box on a coloured ground.
@@ -253,21 +230,14 @@ struct ChoiceFields {
   bool three_state = false;  // check boxes only
 };
 constexpr ControlRow Choice(ControlKind kind, const ChoiceFields& f) {
-  return {.name = f.name,
-          .kind = kind,
-          .caption = f.caption,
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = f.tab,
-          .font = f.font,
-          .background = f.background,
-          .text = f.text_colour,
-          .visible = f.visible,
-          .checked = f.checked,
-          .three_state = f.three_state,
-          .command = f.command};
+  ControlRow row = BasicRow(f.name, kind, f.caption, f.place, f.tab, f.font);
+  row.background = f.background;
+  row.text = f.text_colour;
+  row.visible = f.visible;
+  row.checked = f.checked;
+  row.three_state = f.three_state;
+  row.command = f.command;
+  return row;
 }
 constexpr ControlRow OptionButton(const ChoiceFields& f) {
   return Choice(ControlKind::OptionButton, f);
@@ -282,17 +252,9 @@ struct ShapeFields {
   LayoutColour outline;
 };
 constexpr ControlRow Shape(const ShapeFields& f) {
-  return {.name = f.name,
-          .kind = ControlKind::Shape,
-          .caption = "",
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = -1,
-          .font = FontName::Default,
-          .background = DefaultColour,
-          .text = f.outline};
+  ControlRow row = BasicRow(f.name, ControlKind::Shape, "", f.place, -1, FontName::Default);
+  row.text = f.outline;
+  return row;
 }
 
 // The editable drop-down box, and the locator's two lists.
@@ -306,19 +268,10 @@ struct ListFields {
   ControlCommand command = {};
 };
 constexpr ControlRow List(ControlKind kind, const ListFields& f) {
-  return {.name = f.name,
-          .kind = kind,
-          .caption = f.text,
-          .left = f.place.left,
-          .top = f.place.top,
-          .width = f.place.width,
-          .height = f.place.height,
-          .tab = f.tab,
-          .font = f.font,
-          .background = DefaultColour,
-          .text = DefaultColour,
-          .spoken_name = f.spoken_name,
-          .command = f.command};
+  ControlRow row = BasicRow(f.name, kind, f.text, f.place, f.tab, f.font);
+  row.spoken_name = f.spoken_name;
+  row.command = f.command;
+  return row;
 }
 constexpr ControlRow ComboBox(const ListFields& f) {
   return List(ControlKind::ComboBox, f);

@@ -105,7 +105,13 @@ class LineInputFilter : public QObject {
       return true;
     }
     if (!InsertsText(key)) return false;
-    const std::u16string typed = ToUtf16(key->text());
+    const QString text = key->text();
+    // The common case, one character a line may hold with room for it, costs no copies.
+    if (text.size() == 1 && IsLineCharacter(text[0].unicode()) &&
+        Room(editor_->selectedText().size()) > 0) {
+      return false;
+    }
+    const std::u16string typed = ToUtf16(text);
     const std::u16string kept = FilterLineText(typed, Room(editor_->selectedText().size()));
     if (kept == typed) return false;  // the editor types it as it stands
     if (!kept.empty()) editor_->insert(ToQString(kept));

@@ -1,9 +1,7 @@
 #include "qt/locator_widget.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -18,46 +16,6 @@
 #include "qt/control_table.h"
 
 namespace vbe {
-namespace {
-
-QWidget* MakeLocatorControl(const ControlRow& row, QWidget* parent) {
-  const QString caption = BindTextToQString(row.caption);
-  switch (row.kind) {
-    case ControlKind::Label: {
-      auto* label = new QLabel(caption, parent);
-      label->setTextFormat(Qt::PlainText);
-      label->setWordWrap(true);
-      return label;
-    }
-    case ControlKind::Button: {
-      // Neither button answers Enter or Escape.
-      auto* button = new QPushButton(caption, parent);
-      button->setAutoDefault(false);
-      return button;
-    }
-    case ControlKind::DriveList:
-      return new QComboBox(parent);
-    case ControlKind::FolderList: {
-      // Each open folder indented under the one before, then the subfolders of the last.
-      // Nothing folds away: a double-click opens a folder.
-      auto* tree = new QTreeWidget(parent);
-      tree->setHeaderHidden(true);
-      tree->setRootIsDecorated(false);
-      tree->setItemsExpandable(false);
-      tree->setExpandsOnDoubleClick(false);
-      tree->setStyleSheet("QTreeView::branch { image: none; border-image: none; }");
-      tree->setIndentation(10);
-      tree->setUniformRowHeights(true);
-      tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-      return tree;
-    }
-    default:
-      return nullptr;
-  }
-}
-
-}  // namespace
-
 LocatorWidget::LocatorWidget(LocatorHost host, QWidget* parent)
     : QWidget(parent, Qt::Window),
       own_dialogs_(this),
@@ -84,25 +42,22 @@ LocatorWidget::LocatorWidget(LocatorHost host, QWidget* parent)
     setGeometry(place);
   }
 
-  PlaceControls(
-      LocatorWindowControls(),
-      [this](const ControlRow& row) { return MakeLocatorControl(row, this); },
-      [this](const ControlRow& row, QWidget& control) {
-        // Each control's event reaches the behaviour as its row says.
-        const LocatorCommand command = row.command.locator;
-        if (auto* drives = qobject_cast<QComboBox*>(&control)) {
-          connect(drives, &QComboBox::currentIndexChanged, this,
-                  [this, command] { locator_.OnCommand(command); });
-        } else if (auto* folders = qobject_cast<QTreeWidget*>(&control)) {
-          open_folder_ = command;
-          connect(folders, &QTreeWidget::itemDoubleClicked, this,
-                  [this, command] { locator_.OnCommand(command); });
-          folders->installEventFilter(this);
-        } else if (auto* button = qobject_cast<QPushButton*>(&control)) {
-          connect(button, &QPushButton::clicked, this,
-                  [this, command] { locator_.OnCommand(command); });
-        }
-      });
+  PlaceControls(LocatorWindowControls(), this, [this](const ControlRow& row, QWidget& control) {
+    // Each control's event reaches the behaviour as its row says.
+    const LocatorCommand command = row.command.locator;
+    if (auto* drives = qobject_cast<QComboBox*>(&control)) {
+      connect(drives, &QComboBox::currentIndexChanged, this,
+              [this, command] { locator_.OnCommand(command); });
+    } else if (auto* folders = qobject_cast<QTreeWidget*>(&control)) {
+      open_folder_ = command;
+      connect(folders, &QTreeWidget::itemDoubleClicked, this,
+              [this, command] { locator_.OnCommand(command); });
+      folders->installEventFilter(this);
+    } else if (auto* button = qobject_cast<QPushButton*>(&control)) {
+      connect(button, &QPushButton::clicked, this,
+              [this, command] { locator_.OnCommand(command); });
+    }
+  });
   drive1_ = findChild<QComboBox*>();
   dir1_ = findChild<QTreeWidget*>();
   locator_.Load();

@@ -31,8 +31,6 @@ class LocatorWidget : public QWidget, public LocatorView {
  public:
   explicit LocatorWidget(LocatorHost host, QWidget* parent = nullptr);
 
-  Locator& Behaviour() { return locator_; }
-
   void ShowDrives(std::span<const std::u16string> drives, int selected) override;
   std::u16string ShownDrive() const override;
   void ShowFolders(std::span<const FolderRow> rows, int selected) override;

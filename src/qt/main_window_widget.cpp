@@ -8,190 +8,29 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QToolButton>
 #include <QUrl>
 #include <algorithm>
 #include <vector>
 
-#include "app/text_filter.h"
 #include "forms/main_window.h"
 #include "qt/accessible_window.h"
 #include "qt/artwork.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
-#include "qt/line_input.h"
 #include "qt/locator_widget.h"
 #include "qt/qt_audio.h"
 #include "qt/readme_widget.h"
 
 namespace vbe {
-namespace {
-
-// A rectangle's outline; it takes no focus and lets clicks through.
-class OutlineShape : public QWidget {
- public:
-  OutlineShape(const QColor& outline, QWidget* parent) : QWidget(parent), outline_(outline) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    MarkAsDecoration(this);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setPen(outline_);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
-
- private:
-  QColor outline_;
-};
-
-// The text boxes' frame as a plain one-pixel rectangle in the style's own colours. Drawn with
-// straight lines it costs a fraction of the rounded, smoothed frame, and the main window has
-// nine of them in its first frame.
-class PlainFrameStyle : public QProxyStyle {
- public:
-  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
-    if (element != PE_PanelLineEdit && element != PE_FrameLineEdit) {
-      QProxyStyle::drawPrimitive(element, option, painter, widget);
-      return;
-    }
-    const QRect frame = option->rect.adjusted(0, 0, -1, -1);
-    if (element == PE_PanelLineEdit) painter->fillRect(option->rect, option->palette.base());
-    const bool focused = option->state & State_HasFocus;
-    painter->setPen(focused ? option->palette.highlight().color()
-                            : option->palette.window().color().darker(150));
-    painter->drawRect(frame);
-  }
-};
-
-QStyle* PlainFrames() {
-  static PlainFrameStyle* style = new PlainFrameStyle;  // lives as long as the program
-  return style;
-}
-
-QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
-  const QString caption = BindTextToQString(row.caption);
-  switch (row.kind) {
-    case ControlKind::PictureButton: {
-      auto* button = new QToolButton(parent);
-      button->setText(caption);
-      button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-      button->setIconSize(QSize(32, 32));
-      button->setIcon(ArtworkIcon(row.picture));
-      button->setFocusPolicy(Qt::StrongFocus);
-      return button;
-    }
-    case ControlKind::Button: {
-      auto* button = new QPushButton(caption, parent);
-      button->setAutoDefault(false);
-      return button;
-    }
-    case ControlKind::LineEditor: {
-      auto* editor = new QLineEdit(caption, parent);
-      editor->setReadOnly(row.locked);
-      if (!row.locked) FilterLineInput(editor, static_cast<std::size_t>(row.max_length));
-      editor->setStyle(PlainFrames());
-      return editor;
-    }
-    case ControlKind::MultiLineBox: {
-      auto* box = new QPlainTextEdit(caption, parent);
-      box->setReadOnly(row.locked);
-      box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-      box->setLineWrapMode(QPlainTextEdit::NoWrap);
-      box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      // The preview's rows are replaced one by one; the read-only box keeps no undo history.
-      box->setUndoRedoEnabled(false);
-      return box;
-    }
-    case ControlKind::OptionButton: {
-      auto* option = new QRadioButton(caption, parent);
-      option->setChecked(row.checked);
-      return option;
-    }
-    case ControlKind::CheckBox: {
-      auto* check = new QCheckBox(caption, parent);
-      check->setTristate(row.three_state);
-      check->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
-      return check;
-    }
-    case ControlKind::Label: {
-      auto* label = new QLabel(caption, parent);
-      label->setTextFormat(Qt::PlainText);
-      return label;
-    }
-    case ControlKind::Shape:
-      return new OutlineShape(ResolveColour(row.text, Qt::black), parent);
-    case ControlKind::ComboBox: {
-      auto* combo = new QComboBox(parent);
-      combo->setEditable(true);
-      combo->setInsertPolicy(QComboBox::NoInsert);
-      FilterLineInput(combo->lineEdit(), NoLengthLimit);
-      combo->setEditText(caption);
-      return combo;
-    }
-    case ControlKind::DriveList:
-    case ControlKind::FolderList:
-      break;  // only the locator window has these
-  }
-  return nullptr;
-}
-
-void ApplyColours(const ControlRow& row, QWidget* control) {
-  QPalette palette = control->palette();
-  const bool text_box =
-      row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
-  if (row.background.kind != LayoutColour::Kind::Default) {
-    const QPalette::ColorRole role = text_box ? QPalette::Base : control->backgroundRole();
-    palette.setColor(role, ResolveColour(row.background, palette.color(role)));
-    control->setAutoFillBackground(!text_box);
-  }
-  if (row.text.kind != LayoutColour::Kind::Default && row.kind != ControlKind::Shape) {
-    const QPalette::ColorRole role = text_box ? QPalette::Text : QPalette::WindowText;
-    palette.setColor(role, ResolveColour(row.text, palette.color(role)));
-  }
-  control->setPalette(palette);
-}
-
-// A caption drawn in a fallback font may be wider than its control; slightly tighter letters
-// keep the whole caption in the place the layout gives it. Spacing, unlike a smaller size,
-// needs no font of its own to be loaded.
-void FitCaption(QWidget* control, const QString& caption) {
-  int room = control->width();
-  if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
-    const QStyle* style = control->style();
-    room -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, control) +
-            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, control) + 2;
-  } else if (!qobject_cast<QLabel*>(control)) {
-    return;
-  }
-  QFont font = control->font();
-  // The sum of the letters' advances: close enough to the drawn width, and it needs no shaping.
-  const QFontMetricsF metrics(font);
-  qreal width = 0;
-  for (QChar c : caption) width += metrics.horizontalAdvance(c);
-  if (width <= room || width == 0) return;
-  // Two pixels to spare: hinting on the screen may draw a little wider than measured.
-  font.setLetterSpacing(QFont::PercentageSpacing, std::max(85.0, 100.0 * (room - 2) / width));
-  control->setFont(font);
-}
-
-}  // namespace
 
 MainWindowWidget::MainWindowWidget(Form1Host host, QWidget* parent)
     : QWidget(parent),
@@ -231,24 +70,18 @@ MainWindowWidget::~MainWindowWidget() {
 }
 
 void MainWindowWidget::BuildControls() {
-  PlaceControls(
-      MainWindowControls(), [this](const ControlRow& row) { return MakeControl(row, this); },
-      [this](const ControlRow& row, QWidget& control) {
-        ApplyColours(row, &control);
-        FitCaption(&control, BindTextToQString(row.caption));
-        control.setEnabled(row.enabled);
-        control.setVisible(row.visible);
-        // Each control's event reaches the behaviour as its row says.
-        if (row.line) {
-          auto* editor = static_cast<QLineEdit*>(&control);
-          lines_.at(row.line - 1) = editor;
-          connect(editor, &QLineEdit::textChanged, this,
-                  [this, line = row.line] { window_.OnLineChanged(line); });
-        } else if (row.command.main != MainCommand::None) {
-          connect(static_cast<QAbstractButton*>(&control), &QAbstractButton::clicked, this,
-                  [this, command = row.command.main] { window_.OnCommand(command); });
-        }
-      });
+  // Each control's event reaches the behaviour as its row says.
+  PlaceControls(MainWindowControls(), this, [this](const ControlRow& row, QWidget& control) {
+    if (row.line) {
+      auto* editor = static_cast<QLineEdit*>(&control);
+      lines_.at(row.line - 1) = editor;
+      connect(editor, &QLineEdit::textChanged, this,
+              [this, line = row.line] { window_.OnLineChanged(line); });
+    } else if (row.command.main != MainCommand::None) {
+      connect(static_cast<QAbstractButton*>(&control), &QAbstractButton::clicked, this,
+              [this, command = row.command.main] { window_.OnCommand(command); });
+    }
+  });
   white_option_ = &Child<QRadioButton>(*this, kWhiteOption);
   yellow_option_ = &Child<QRadioButton>(*this, kYellowOption);
   auto_preview_ = &Child<QCheckBox>(*this, kAutoPreviewCheck);

@@ -36,8 +36,6 @@ class MainWindowWidget : public QWidget, public MainWindowView {
 
   // The window's behaviour, which is also the bind document.
   MainWindow& Behaviour() { return window_; }
-  // Whether the window's own audio back end exists yet; it is made on the first cue.
-  bool AudioStarted() const { return own_audio_.Created(); }
   // Hands the program's arguments (its own name first) to the behaviour, once the window is
   // shown.
   void OpenFromCommandLine(const QStringList& arguments);

@@ -224,6 +224,7 @@ TEST_F(MainWindowTest, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfThe
       {"the rows below were shifted: in full again", edit(4, u"four"), true, true},
       {"line 3 mended", edit(3, u"ab"), true, true},
       {"rows aligned again: one row", edit(2, u"two"), true, false},
+      {"an ellipsis the control let in: in full", edit(6, u"x\u2026"), true, true},
       {"Option2 recolours only", option(false), false, false},
       {"Auto Preview cleared", state(0), false, false},
       {"an edit while cleared", edit(6, u"late"), false, false},

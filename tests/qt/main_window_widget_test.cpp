@@ -341,12 +341,7 @@ TEST_F(MainWindow, TheCloseControlExitsWithTheCueOnce) {
   EXPECT_EQ(audio.commands.back(), "play sound");
 }
 
-TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
-  Build(true, false);
-  EXPECT_FALSE(form->AudioStarted());
-  Click(kStopCueButton);
-  EXPECT_TRUE(form->AudioStarted());
-
+TEST_F(MainWindow, TheHostAudioLoadsAGeneratedWavAndRefusesAFileThatIsNone) {
   // A mono 8 kHz 8-bit WAV file of 800 samples.
   const char header[] =
       "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
@@ -393,17 +388,36 @@ INSTANTIATE_TEST_SUITE_P(Keys, LineNavigation,
                                            Press{Qt::Key_Down, Qt::ShiftModifier, +1},
                                            Press{Qt::Key_PageDown, Qt::NoModifier, 0}));
 
+// Check1 steps through cleared, greyed and checked; only checked follows the edits, and
+// Update Preview is enabled whenever Check1 is not checked.
+TEST_F(MainWindow, AutoPreviewFollowsTheEditsOnlyWhileChecked) {
+  auto* check1 = Control<QCheckBox>(kAutoPreviewCheck);
+  const std::tuple<Qt::CheckState, const char*, bool> states[] = {
+      {Qt::Unchecked, "cleared", false},
+      {Qt::PartiallyChecked, "greyed", false},
+      {Qt::Checked, "checked", true}};
+  for (const auto& [state, name, follows] : states) {
+    Click(kAutoPreviewCheck);
+    ASSERT_EQ(check1->checkState(), state);
+    EXPECT_EQ(Control(kUpdatePreviewButton)->isEnabled(), !follows) << name;
+    Editor(2)->setText(name);
+    EXPECT_EQ(PreviewText().contains(name), follows) << name;
+  }
+}
+
 // The preview box replaces one row at a time; through the real controls it must show what a
 // full recomposition would.
 TEST_F(MainWindow, ThePreviewBoxShowsEachEditAsAFullRecompositionWould) {
   ShowAndFocus();
   auto type = [this](int k, const QString& text) {
-    return [=] {
+    return [this, k, text] {
       Editor(k)->setFocus();
       QTest::keyClicks(Editor(k), text);
     };
   };
-  auto press = [this](int k, Qt::Key key) { return [=] { QTest::keyClick(Editor(k), key); }; };
+  auto press = [this](int k, Qt::Key key) {
+    return [this, k, key] { QTest::keyClick(Editor(k), key); };
+  };
   const std::pair<const char*, std::function<void()>> steps[] = {
       {"type into line 1", type(1, "hello")},
       {"type into line 8", type(8, "bottom row")},

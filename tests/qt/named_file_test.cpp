@@ -49,11 +49,11 @@ class ModalWatch {
   QTimer timer_;
 };
 
-// The program started with a file name, through the window's own Qt dialogs and audio.
+// The program started with a file name, through the window's own Qt dialogs.
 class CommandLine : public testing::MainWindowTest {
  protected:
   CommandLine() {
-    Build(false, false);
+    Build(false, true);
     Bind().SetColour(TextColour::White);
     SetLines({"before"});
   }
@@ -72,27 +72,8 @@ TEST_F(CommandLine, OpensTheFirstArgumentAsOpenWouldWithoutCueOrBox) {
   for (int k = 1; k <= 8; ++k) EXPECT_EQ(Bind().Line(k), kArt[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
   EXPECT_EQ(Bind().FileName(), file);
-  EXPECT_FALSE(form->AudioStarted()) << "no cue";
+  EXPECT_TRUE(audio.commands.empty()) << "no cue";
   EXPECT_TRUE(modals.seen.empty()) << "neither a dialog nor a box";
-}
-
-TEST_F(CommandLine, ARelativeNameIsTakenFromTheCurrentFolder) {
-  WriteBytes(disk / "here.cfg", BindBytes(kArt, TextColour::White));
-  const fs::path previous = fs::current_path();
-  fs::current_path(disk.path());
-  StartWith({"vellmar-bind-editor", "here.cfg"});
-  fs::current_path(previous);
-
-  EXPECT_EQ(Bind().FileName(), disk / "here.cfg");
-  EXPECT_EQ(Bind().Line(3), kArt[2]);
-}
-
-TEST_F(CommandLine, WithoutAFileNameTheWindowStartsEmpty) {
-  ModalWatch modals(form.get());
-  StartWith({"vellmar-bind-editor"});
-  EXPECT_EQ(Bind().Line(1), "before");
-  EXPECT_TRUE(Bind().FileName().empty());
-  EXPECT_TRUE(modals.seen.empty());
 }
 
 TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) {
@@ -106,7 +87,7 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) 
                                          .arg(Native(file))));
   EXPECT_EQ(Bind().Line(1), "before");
   EXPECT_EQ(Bind().FileName(), file) << "the save dialog starts from the name given";
-  EXPECT_FALSE(form->AudioStarted());
+  EXPECT_TRUE(audio.commands.empty());
 }
 
 // A drag from the file manager: what it carries and the control it comes over.
