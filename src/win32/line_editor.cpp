@@ -14,6 +14,9 @@ struct Subclass {
   bool tab_leaves = false;
   bool putting_back = false;  // TakeLineChange is mending the text
   std::u16string accepted;    // the text as last filtered
+  // The line's length limit, which the filter keeps: the control's own would cut an insertion
+  // before it is filtered.
+  std::size_t limit = NoLengthLimit;
   std::function<void(WPARAM)> on_key_down;
   std::function<void()> on_return;
 };
@@ -38,22 +41,18 @@ std::u16string ClipboardText(HWND owner) {
   return text;
 }
 
-std::size_t LengthLimit(HWND edit) {
-  return static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
-}
-
 // What a line editor keeps of text that replaces its selection: the first characters the filter
 // takes that fit.
-std::wstring KeptOfInsertion(HWND edit, std::u16string_view inserted) {
+std::u16string KeptOfInsertion(HWND edit, std::u16string_view inserted) {
   DWORD start = 0, end = 0;
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
-  return Wide(FilterLineText(inserted, RoomLeft(length, end - start, LengthLimit(edit))));
+  return FilterLineText(inserted, RoomLeft(length, end - start, StateOf(edit)->limit));
 }
 
 void Paste(HWND edit) {
   if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return;
-  const std::wstring kept = KeptOfInsertion(edit, ClipboardText(edit));
+  const std::wstring kept = Wide(KeptOfInsertion(edit, ClipboardText(edit)));
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
 }
 
@@ -111,7 +110,7 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
       // Below space are the editor's own commands: backspace, copy, paste, ...
       if (state->filters && wparam >= 0x20) {
         const auto typed = static_cast<char16_t>(wparam);
-        const std::u16string kept = FilterLineText(std::u16string_view(&typed, 1));
+        const std::u16string kept = KeptOfInsertion(window, std::u16string_view(&typed, 1));
         if (kept.empty()) return 0;
         wparam = kept[0];
       }
@@ -127,9 +126,8 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
       // Also another program's: the text is filtered before the length limit cuts it.
       if (state->filters && lparam) {
         const auto* text = reinterpret_cast<const char16_t*>(lparam);
-        const std::wstring kept = message == WM_SETTEXT
-                                      ? Wide(FilterLineText(text, LengthLimit(window)))
-                                      : KeptOfInsertion(window, text);
+        const std::wstring kept = Wide(message == WM_SETTEXT ? FilterLineText(text, state->limit)
+                                                             : KeptOfInsertion(window, text));
         const LRESULT result = CallWindowProcW(original, window, message, wparam,
                                                reinterpret_cast<LPARAM>(kept.c_str()));
         // A combo box reports no change of its edit's text set this way.
@@ -161,6 +159,9 @@ void MakeLineEditor(HWND edit, std::function<void(WPARAM)> on_key_down) {
   Subclass* state = Attach(edit);
   state->filters = true;
   state->accepted = WindowText16(edit);
+  const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+  if (limit < 0x7FFFFFFE) state->limit = limit;
+  SendMessageW(edit, EM_LIMITTEXT, 0, 0);
   state->on_key_down = std::move(on_key_down);
 }
 
@@ -170,7 +171,7 @@ bool TakeLineChange(HWND edit) {
   if (state->putting_back) return false;
   DWORD start = 0, end = 0;
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  FilteredEdit filtered = FilterEdit(state->accepted, WindowText16(edit), end, LengthLimit(edit));
+  FilteredEdit filtered = FilterEdit(state->accepted, WindowText16(edit), end, state->limit);
   if (filtered.changed) {
     state->putting_back = true;
     PutBack(edit, state->accepted, filtered.text);

@@ -7,7 +7,8 @@
 namespace vbe {
 
 // Makes an EDIT control (or a combo box's edit) a line editor of the bind, whose text is only
-// what the line filter (app/text_filter.h) lets in, however it arrives. A typed character and
+// what the line filter (app/text_filter.h) lets in, however it arrives, and no longer than the
+// control's length limit, which the filter takes over. A typed character and
 // a paste (Ctrl+V, Shift+Insert, the context menu's Paste: WM_PASTE) and text a program sets or
 // inserts are filtered before the control takes them: a paste keeps its first characters that
 // fit. Anything else the control inserts by itself (an input method's composition) is filtered
