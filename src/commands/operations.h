@@ -3,7 +3,7 @@
 // Each operation runs inside one event of a window: it reads and writes the bind through
 // BindDocument, asks and tells the user through UserDialogs, plays cues through the sound cue
 // player and reaches files through platform/. The decisions inside them are pure functions of
-// core/ and gamecfg/. Front ends (qt/, win32/) call these and never decide anything themselves.
+// core/ and gamecfg/. The windows' behaviour (app/) calls these; the front ends never do.
 #pragma once
 
 #include <functional>

@@ -39,6 +39,11 @@ class UserDialogs {
 
   virtual Answer ShowMessage(std::string_view text, std::string_view title, int style) = 0;
 
+  // Sets up the shared file dialog once, when the main window loads: its filter list (as
+  // ConfigFileFilter) and its flags (OverwritePromptFlag). Dialogs without a file dialog of
+  // their own have nothing to set up.
+  virtual void SetFileDialog(std::string_view /*filter_list*/, int /*flags*/) {}
+
   // Shows the shared file dialog starting from `file_name` (the host's own file name, may be
   // empty). Returns the chosen host file, or nothing when the user cancels.
   virtual std::optional<std::filesystem::path> ChooseFile(

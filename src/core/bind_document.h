@@ -3,7 +3,7 @@
 // A bind is eight short lines and a colour. Save composes them into four long `say` commands
 // (bind_file.h) and writes the 352-byte bind file; Open reads such a file back (bind_reader.h).
 // Everything here is a decision on bytes; the operations behind the buttons (commands/) read and
-// write a BindDocument, which the main window implements over its controls.
+// write a BindDocument, which the main window's behaviour (app/) implements over its controls.
 //
 // Every text is Windows-1252 bytes, one byte a character, exactly as the game's files hold them.
 #pragma once

@@ -3,18 +3,16 @@
 namespace vbe {
 namespace {
 
-using K = ControlKind;
-using F = FontName;
+using C = LocatorCommand;
 
 // clang-format off
 constexpr ControlRow kLocatorWindow[] = {
-  // name        kind           caption                                                                  left   top  width height tab font         background     text
-  {"Label2",   K::Label,      "The autoexec.cfg file will be located in your Vellmar\\main folder ..",  180,   60, 3435,  435, -1, F::Default, DefaultColour, DefaultColour},
-  {"Label1",   K::Label,      "Drive",                                                                  120,  720,  495,  255, -1, F::Default, DefaultColour, DefaultColour},
-  {"Drive1",   K::DriveList,  "",                                                                       600,  660, 3015,  315,  0, F::Default, DefaultColour, DefaultColour, true, true, false, 0, false, "Drive"},
-  {"Dir1",     K::FolderList, "",                                                                       120, 1020, 3495, 2115,  4, F::Default, DefaultColour, DefaultColour, true, true, false, 0, false, "Folders"},
-  {"Command1", K::Button,     "&Ok",                                                                    780, 3240, 1395,  435,  2, F::Default, DefaultColour, DefaultColour},
-  {"Command2", K::Button,     "&Cancel",                                                               2280, 3240, 1395,  435,  3, F::Default, DefaultColour, DefaultColour},
+  Label({.name = "Label2", .caption = "The autoexec.cfg file will be located in your Vellmar\\main folder ..", .place = {180, 60, 3435, 435}}),
+  Label({.name = "Label1", .caption = "Drive", .place = {120, 720, 495, 255}}),
+  DriveList({.name = "Drive1", .place = {600, 660, 3015, 315}, .tab = 0, .spoken_name = "Drive", .command = C::ChangeDrive}),
+  FolderList({.name = "Dir1", .place = {120, 1020, 3495, 2115}, .tab = 4, .spoken_name = "Folders", .command = C::OpenFolder}),
+  Button({.name = "Command1", .caption = "&Ok", .place = {780, 3240, 1395, 435}, .tab = 2, .command = C::Ok}),
+  Button({.name = "Command2", .caption = "&Cancel", .place = {2280, 3240, 1395, 435}, .tab = 3, .command = C::Cancel}),
 };
 // clang-format on
 

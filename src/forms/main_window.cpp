@@ -3,44 +3,54 @@
 namespace vbe {
 namespace {
 
-using K = ControlKind;
+using C = MainCommand;
 using F = FontName;
 
-constexpr LayoutColour kPictureGround = Rgb(8, 8, 24);
+constexpr ControlRow BindLine(int line, const char* name, const char* spoken_name, int top,
+                              int tab) {
+  return LineEditor({.name = name,
+                     .place = {5520, top, 4515, 315},
+                     .tab = tab,
+                     .font = F::Courier,
+                     .background = SystemColour(14),
+                     .text_colour = SystemColour(7),
+                     .max_length = 36,
+                     .spoken_name = spoken_name,
+                     .line = line});
+}
 
 // clang-format off
 constexpr ControlRow kMainWindow[] = {
-  // name        kind              caption                 left   top   width height tab font          background         text / outline
-  {"Command1", K::PictureButton, "&New",                   6120,  180, 1275,  825,  0, F::Default,  DefaultColour,     DefaultColour},
-  {"Command2", K::Button,        "Command2",               8700, 5400, 1065,  405,  1, F::Default,  DefaultColour,     DefaultColour, false},
-  {"Command3", K::PictureButton, "&Open",                  7440,  180, 1275,  825,  2, F::Default,  DefaultColour,     DefaultColour},
-  {"Command4", K::PictureButton, "&Save",                  8760,  180, 1275,  825,  3, F::Default,  DefaultColour,     DefaultColour},
-  {"Text1",    K::LineEditor,    "",                       5520, 1140, 4515,  315,  4, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 1"},
-  {"Text2",    K::LineEditor,    "",                       5520, 1440, 4515,  315,  5, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 2"},
-  {"Text3",    K::LineEditor,    "",                       5520, 1740, 4515,  315,  6, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 3"},
-  {"Text4",    K::LineEditor,    "",                       5520, 2040, 4515,  315,  7, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 4"},
-  {"Text5",    K::LineEditor,    "",                       5520, 2340, 4515,  315,  8, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 5"},
-  {"Text6",    K::LineEditor,    "",                       5520, 2640, 4515,  315,  9, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 6"},
-  {"Text7",    K::LineEditor,    "",                       5520, 2940, 4515,  315, 10, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 7"},
-  {"Text8",    K::LineEditor,    "",                       5520, 3240, 4515,  315, 11, F::Courier,  SystemColour(14),  SystemColour(7), true, true, false, 36, false, "Line 8"},
-  {"Option1",  K::OptionButton,  "Use White Text",         6360, 3600, 1695,  315, 12, F::SansBold, kPictureGround,    SystemColour(14), true, true, true},
-  {"Option2",  K::OptionButton,  "Use Yellow Text",        8220, 3600, 1815,  315, 13, F::SansBold, kPictureGround,    Rgb(255, 255, 0)},
-  {"Label4",   K::Label,         "Preview Window",         5520, 4020, 2115,  195, -1, F::SansBold, DefaultColour,     SystemColour(14)},
-  {"Shape1",   K::Shape,         "",                       5520, 4260, 4515, 1995, -1, F::Default,  DefaultColour,     SystemColour(13)},
-  {"Text14",   K::MultiLineBox,  "",                       5580, 4320, 4395, 1875, 19, F::Fixedsys, SystemColour(7),   Rgb(255, 255, 255), true, true, false, 0, true, "Preview"},
-  {"Command5", K::Button,        "Update Preview",         5640, 6240, 1755,  375, 20, F::Default,  DefaultColour,     DefaultColour, false, false},
-  {"Check1",   K::CheckBox,      "Auto Preview",           7380, 6240, 1575,  195, 21, F::SansBold, kPictureGround,    SystemColour(14), false, true, true, 0, false, nullptr, true},
-  {"Command6", K::Button,        "E&xit",                  3540, 5340, 1455,  915, 22, F::Default,  DefaultColour,     DefaultColour},
-  {"Label1",   K::Label,         "Autoexec Stuff",          420, 3360, 1275,  195, -1, F::SansBold, DefaultColour,     SystemColour(14)},
-  {"Shape2",   K::Shape,         "",                        420, 3540, 4515, 1635, -1, F::Default,  DefaultColour,     SystemColour(13)},
-  {"Label2",   K::Label,         "Location of autoexec.cfg file", 540, 3960, 2010, 195, -1, F::Default, DefaultColour, Rgb(192, 192, 0)},
-  {"Text15",   K::LineEditor,    "c:\\program files\\Vellmar\\main", 540, 4200, 2475, 285, 25, F::Default, DefaultColour, DefaultColour, true, true, false, 0, true, "Location of autoexec.cfg file"},
-  {"Check2",   K::CheckBox,      "Add bind to autoexec for me after saving", 540, 3600, 3915, 315, 26, F::SansBold, kPictureGround, SystemColour(20)},
-  {"Label3",   K::Label,         "Bind it to this key -",   540, 4740, 1620,  195, -1, F::SansBold, DefaultColour,     SystemColour(14)},
-  {"Combo1",   K::ComboBox,      "Choose your key",        2220, 4680, 1995,  315, 28, F::Default,  DefaultColour,     DefaultColour, true, true, false, 0, false, "Bind it to this key -"},
-  {"Command7", K::Button,        "...",                    3120, 4200,  375,  315, 29, F::SansBold, DefaultColour,     DefaultColour},
-  {"Command8", K::Button,        "View Readme!",           1980, 5340, 1455,  915, 32, F::Default,  DefaultColour,     DefaultColour},
-  {"Command9", K::Button,        "Spacing Fixer",           420, 5340, 1455,  915, 33, F::Default,  DefaultColour,     DefaultColour},
+  PictureButton({.name = "Command1", .caption = "&New",  .picture = "new",  .place = {6120, 180, 1275, 825}, .tab = 0, .command = C::NewBind}),
+  Button({.name = "Command2", .caption = "Command2", .place = {8700, 5400, 1065, 405}, .tab = 1, .command = C::StopCue, .visible = false}),
+  PictureButton({.name = "Command3", .caption = "&Open", .picture = "open", .place = {7440, 180, 1275, 825}, .tab = 2, .command = C::OpenBind}),
+  PictureButton({.name = "Command4", .caption = "&Save", .picture = "save", .place = {8760, 180, 1275, 825}, .tab = 3, .command = C::SaveBind}),
+  BindLine(1, "Text1", "Line 1", 1140, 4),
+  BindLine(2, "Text2", "Line 2", 1440, 5),
+  BindLine(3, "Text3", "Line 3", 1740, 6),
+  BindLine(4, "Text4", "Line 4", 2040, 7),
+  BindLine(5, "Text5", "Line 5", 2340, 8),
+  BindLine(6, "Text6", "Line 6", 2640, 9),
+  BindLine(7, "Text7", "Line 7", 2940, 10),
+  BindLine(8, "Text8", "Line 8", 3240, 11),
+  OptionButton({.name = "Option1", .caption = "Use White Text",  .place = {6360, 3600, 1695, 315}, .tab = 12, .command = C::UseWhite,  .font = F::SansBold, .background = PictureGround, .text_colour = SystemColour(14), .checked = true}),
+  OptionButton({.name = "Option2", .caption = "Use Yellow Text", .place = {8220, 3600, 1815, 315}, .tab = 13, .command = C::UseYellow, .font = F::SansBold, .background = PictureGround, .text_colour = Rgb(255, 255, 0)}),
+  Label({.name = "Label4", .caption = "Preview Window", .place = {5520, 4020, 2115, 195}, .font = F::SansBold, .text_colour = SystemColour(14)}),
+  Shape({.name = "Shape1", .place = {5520, 4260, 4515, 1995}, .outline = SystemColour(13)}),
+  MultiLineBox({.name = "Text14", .place = {5580, 4320, 4395, 1875}, .tab = 19, .font = F::Fixedsys, .background = SystemColour(7), .text_colour = Rgb(255, 255, 255), .locked = true, .spoken_name = "Preview"}),
+  Button({.name = "Command5", .caption = "Update Preview", .place = {5640, 6240, 1755, 375}, .tab = 20, .command = C::UpdatePreview, .visible = false, .enabled = false}),
+  CheckBox({.name = "Check1", .caption = "Auto Preview", .place = {7380, 6240, 1575, 195}, .tab = 21, .command = C::AutoPreview, .font = F::SansBold, .background = PictureGround, .text_colour = SystemColour(14), .checked = true, .visible = false, .three_state = true}),
+  Button({.name = "Command6", .caption = "E&xit", .place = {3540, 5340, 1455, 915}, .tab = 22, .command = C::Exit}),
+  Label({.name = "Label1", .caption = "Autoexec Stuff", .place = {420, 3360, 1275, 195}, .font = F::SansBold, .text_colour = SystemColour(14)}),
+  Shape({.name = "Shape2", .place = {420, 3540, 4515, 1635}, .outline = SystemColour(13)}),
+  Label({.name = "Label2", .caption = "Location of autoexec.cfg file", .place = {540, 3960, 2010, 195}, .text_colour = Rgb(192, 192, 0)}),
+  LineEditor({.name = "Text15", .text = "c:\\program files\\Vellmar\\main", .place = {540, 4200, 2475, 285}, .tab = 25, .locked = true, .spoken_name = "Location of autoexec.cfg file"}),
+  CheckBox({.name = "Check2", .caption = "Add bind to autoexec for me after saving", .place = {540, 3600, 3915, 315}, .tab = 26, .font = F::SansBold, .background = PictureGround, .text_colour = SystemColour(20)}),
+  Label({.name = "Label3", .caption = "Bind it to this key -", .place = {540, 4740, 1620, 195}, .font = F::SansBold, .text_colour = SystemColour(14)}),
+  ComboBox({.name = "Combo1", .text = "Choose your key", .place = {2220, 4680, 1995, 315}, .tab = 28, .spoken_name = "Bind it to this key -"}),
+  Button({.name = "Command7", .caption = "...", .place = {3120, 4200, 375, 315}, .tab = 29, .command = C::Locate, .font = F::SansBold}),
+  Button({.name = "Command8", .caption = "View Readme!", .place = {1980, 5340, 1455, 915}, .tab = 32, .command = C::ReadMe}),
+  Button({.name = "Command9", .caption = "Spacing Fixer", .place = {420, 5340, 1455, 915}, .tab = 33, .command = C::SpacingFixer}),
 };
 // clang-format on
 
@@ -48,12 +58,6 @@ constexpr ControlRow kMainWindow[] = {
 
 std::span<const ControlRow> MainWindowControls() {
   return kMainWindow;
-}
-
-std::optional<int> LineAfterArrow(int line, LineArrow arrow) {
-  const int target = arrow == LineArrow::Down ? line + 1 : line - 1;
-  if (target < 1 || target > LineCount) return std::nullopt;
-  return target;
 }
 
 }  // namespace vbe

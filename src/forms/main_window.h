@@ -1,9 +1,7 @@
 #pragma once
 
-#include <optional>
 #include <span>
 
-#include "core/bind_document.h"
 #include "forms/layout.h"
 
 namespace vbe {
@@ -18,19 +16,26 @@ inline constexpr LayoutColour PictureGround = Rgb(8, 8, 24);
 inline constexpr LayoutColour PreviewWhite = Rgb(255, 255, 255);
 inline constexpr LayoutColour PreviewYellow = Rgb(255, 255, 0);
 
-// Form1, the main window: every control, its place and its initial state.
+// Form1, the main window: every control, its place, its initial state and its command.
 std::span<const ControlRow> MainWindowControls();
 
-// The Up and Down arrows move between the line editors as between the lines of one text.
-enum class LineArrow { Up, Down };
-// The line (1 to 8) an arrow key in line `line` moves the focus to; nothing past the first or
-// the last line. Shift, Ctrl and Alt do not matter, and the key is not swallowed.
-std::optional<int> LineAfterArrow(int line, LineArrow arrow);
-
-// Auto Preview (Check1) is on only when checked (1), not when cleared (0) or greyed (2): then
-// every change of a line recomposes the preview.
-constexpr bool PreviewFollowsEdits(int check1_value) {
-  return check1_value == 1;
-}
+// The main window's controls by role: their names in its table. The line editors are the rows
+// with a line number.
+inline constexpr const char* kNewButton = "Command1";
+inline constexpr const char* kStopCueButton = "Command2";
+inline constexpr const char* kOpenButton = "Command3";
+inline constexpr const char* kSaveButton = "Command4";
+inline constexpr const char* kUpdatePreviewButton = "Command5";
+inline constexpr const char* kExitButton = "Command6";
+inline constexpr const char* kLocateButton = "Command7";
+inline constexpr const char* kReadMeButton = "Command8";
+inline constexpr const char* kSpacingFixerButton = "Command9";
+inline constexpr const char* kWhiteOption = "Option1";
+inline constexpr const char* kYellowOption = "Option2";
+inline constexpr const char* kAutoPreviewCheck = "Check1";
+inline constexpr const char* kAutoexecCheck = "Check2";
+inline constexpr const char* kPreviewBox = "Text14";
+inline constexpr const char* kAutoexecFolderBox = "Text15";
+inline constexpr const char* kKeyChooser = "Combo1";
 
 }  // namespace vbe

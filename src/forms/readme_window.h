@@ -12,19 +12,12 @@ inline constexpr int ReadMeClientHeight = 3195;
 
 // Form3's one control: the notes, read-only, with a vertical scroll bar. Its size is replaced
 // by the load step.
-inline constexpr ControlRow ReadMeTextRow{.name = "Text1",
-                                          .kind = ControlKind::MultiLineBox,
-                                          .caption = "",
-                                          .left = 0,
-                                          .top = 0,
-                                          .width = 4395,
-                                          .height = 2355,
-                                          .tab = 0,
-                                          .font = FontName::Fixedsys,
-                                          .background = DefaultColour,
-                                          .text = DefaultColour,
-                                          .locked = true,
-                                          .spoken_name = "Read-me notes"};
+inline constexpr ControlRow ReadMeTextRow = MultiLineBox({.name = "Text1",
+                                                          .place = {0, 0, 4395, 2355},
+                                                          .tab = 0,
+                                                          .font = FontName::Fixedsys,
+                                                          .locked = true,
+                                                          .spoken_name = "Read-me notes"});
 
 // The read-me window's notes: Windows-1252 with CR LF line ends.
 std::string_view ReadMeText();

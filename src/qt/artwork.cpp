@@ -11,10 +11,11 @@ QImage LoadArtwork(const QString& name) {
   if (!picture) return {};
   // The pixels live as long as the program: the picture is drawn from there, without a copy.
   return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                picture.height, qsizetype(picture.width) * 4,
-                QImage::Format_ARGB32_Premultiplied);
+                picture.height, qsizetype(picture.width) * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
-QIcon ArtworkIcon(const QString& name) { return QIcon(QPixmap::fromImage(LoadArtwork(name))); }
+QIcon ArtworkIcon(const QString& name) {
+  return QIcon(QPixmap::fromImage(LoadArtwork(name)));
+}
 
 }  // namespace vbe

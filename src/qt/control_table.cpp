@@ -1,57 +1,200 @@
 #include "qt/control_table.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <QWidget>
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "app/text_filter.h"
+#include "qt/accessible_window.h"
+#include "qt/artwork.h"
+#include "qt/bind_text.h"
+#include "qt/line_input.h"
+
 namespace vbe {
-void PlaceControls(std::span<const ControlRow> rows,
-                   const std::function<QWidget*(const ControlRow&)>& make,
-                   const std::function<void(const ControlRow&, QWidget&)>& dress) {
-  std::vector<std::pair<int, QWidget*>> tab_order;
-  std::vector<std::pair<const ControlRow*, QWidget*>> placed;
-  for (const ControlRow& row : rows) {
-    QWidget* control = make(row);
-    control->setObjectName(row.name);
-    control->setGeometry(PixelRect(row));
-    // Controls in the window's own font inherit it; setting it again costs a font change each.
-    if (row.font != FontName::Default) control->setFont(LayoutFont(row.font));
-    if (row.spoken_name) {
-      control->setAccessibleName(QString::fromLatin1(row.spoken_name));
-      // An editable drop-down box hands the focus to its typing box, which is what is heard.
-      if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
-        combo->lineEdit()->setAccessibleName(control->accessibleName());
-      }
-    }
-    if (dress) dress(row, *control);
-    if (row.tab >= 0) {
-      tab_order.emplace_back(row.tab, control);
-    } else {
-      control->setFocusPolicy(Qt::NoFocus);
-    }
-    placed.emplace_back(&row, control);
+namespace {
+
+// A rectangle's outline; it takes no focus and lets clicks through.
+class OutlineShape : public QWidget {
+ public:
+  OutlineShape(const QColor& outline, QWidget* parent) : QWidget(parent), outline_(outline) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    MarkAsDecoration(this);
   }
-  for (const auto& [label_row, label] : placed) {
-    if (label_row->kind != ControlKind::Label) continue;
-    for (const auto& [row, control] : placed) {
-      if (row->spoken_name && std::strcmp(row->spoken_name, label_row->caption) == 0) {
-        static_cast<QLabel*>(label)->setBuddy(control);
-      }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(outline_);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+
+ private:
+  QColor outline_;
+};
+
+// The text boxes' frame as a plain one-pixel rectangle in the style's own colours. Drawn with
+// straight lines it costs a fraction of the rounded, smoothed frame, and the main window has
+// nine of them in its first frame.
+class PlainFrameStyle : public QProxyStyle {
+ public:
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element != PE_PanelLineEdit && element != PE_FrameLineEdit) {
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      return;
     }
+    const QRect frame = option->rect.adjusted(0, 0, -1, -1);
+    if (element == PE_PanelLineEdit) painter->fillRect(option->rect, option->palette.base());
+    const bool focused = option->state & State_HasFocus;
+    painter->setPen(focused ? option->palette.highlight().color()
+                            : option->palette.window().color().darker(150));
+    painter->drawRect(frame);
   }
-  std::sort(tab_order.begin(), tab_order.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tab_order.size(); ++i) {
-    QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
-  }
+};
+
+QStyle* PlainFrames() {
+  static PlainFrameStyle* style = new PlainFrameStyle;  // lives as long as the program
+  return style;
 }
+
+QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
+  const QString caption = BindTextToQString(row.caption);
+  switch (row.kind) {
+    case ControlKind::PictureButton: {
+      auto* button = new QToolButton(parent);
+      button->setText(caption);
+      button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+      button->setIconSize(QSize(32, 32));
+      button->setIcon(ArtworkIcon(row.picture));
+      button->setFocusPolicy(Qt::StrongFocus);
+      return button;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::LineEditor: {
+      auto* editor = new QLineEdit(caption, parent);
+      editor->setReadOnly(row.locked);
+      if (!row.locked) FilterLineInput(editor, static_cast<std::size_t>(row.max_length));
+      editor->setStyle(PlainFrames());
+      return editor;
+    }
+    case ControlKind::MultiLineBox: {
+      auto* box = new QPlainTextEdit(caption, parent);
+      box->setReadOnly(row.locked);
+      box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+      box->setLineWrapMode(QPlainTextEdit::NoWrap);
+      box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      // The preview's rows are replaced one by one; the read-only box keeps no undo history.
+      box->setUndoRedoEnabled(false);
+      return box;
+    }
+    case ControlKind::OptionButton: {
+      auto* option = new QRadioButton(caption, parent);
+      option->setChecked(row.checked);
+      return option;
+    }
+    case ControlKind::CheckBox: {
+      auto* check = new QCheckBox(caption, parent);
+      check->setTristate(row.three_state);
+      check->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
+      return check;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setTextFormat(Qt::PlainText);
+      return label;
+    }
+    case ControlKind::Shape:
+      return new OutlineShape(ResolveColour(row.text, Qt::black), parent);
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      FilterLineInput(combo->lineEdit(), NoLengthLimit);
+      combo->setEditText(caption);
+      return combo;
+    }
+    case ControlKind::DriveList:
+      return new QComboBox(parent);
+    case ControlKind::FolderList: {
+      // Each open folder indented under the one before, then the subfolders of the last.
+      // Nothing folds away: a double-click opens a folder.
+      auto* tree = new QTreeWidget(parent);
+      tree->setHeaderHidden(true);
+      tree->setRootIsDecorated(false);
+      tree->setItemsExpandable(false);
+      tree->setExpandsOnDoubleClick(false);
+      tree->setStyleSheet("QTreeView::branch { image: none; border-image: none; }");
+      tree->setIndentation(10);
+      tree->setUniformRowHeights(true);
+      tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+      return tree;
+    }
+  }
+  return nullptr;
+}
+
+void ApplyColours(const ControlRow& row, QWidget* control) {
+  if (row.background == DefaultColour && row.text == DefaultColour) return;
+  QPalette palette = control->palette();
+  const bool text_box =
+      row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
+  if (row.background.kind != LayoutColour::Kind::Default) {
+    const QPalette::ColorRole role = text_box ? QPalette::Base : control->backgroundRole();
+    palette.setColor(role, ResolveColour(row.background, palette.color(role)));
+    control->setAutoFillBackground(!text_box);
+  }
+  if (row.text.kind != LayoutColour::Kind::Default && row.kind != ControlKind::Shape) {
+    const QPalette::ColorRole role = text_box ? QPalette::Text : QPalette::WindowText;
+    palette.setColor(role, ResolveColour(row.text, palette.color(role)));
+  }
+  control->setPalette(palette);
+}
+
+// A caption drawn in a fallback font may be wider than its control; slightly tighter letters
+// keep the whole caption in the place the layout gives it. Spacing, unlike a smaller size,
+// needs no font of its own to be loaded.
+void FitCaption(QWidget* control, const QString& caption) {
+  int room = control->width();
+  if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
+    const QStyle* style = control->style();
+    room -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, control) +
+            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, control) + 2;
+  } else if (!qobject_cast<QLabel*>(control)) {
+    return;
+  }
+  QFont font = control->font();
+  // The sum of the letters' advances: close enough to the drawn width, and it needs no shaping.
+  const QFontMetricsF metrics(font);
+  qreal width = 0;
+  for (QChar c : caption) width += metrics.horizontalAdvance(c);
+  if (width <= room || width == 0) return;
+  // Two pixels to spare: hinting on the screen may draw a little wider than measured.
+  font.setLetterSpacing(QFont::PercentageSpacing, std::max(85.0, 100.0 * (room - 2) / width));
+  control->setFont(font);
+}
+
+}  // namespace
 
 namespace {
 
@@ -132,6 +275,56 @@ QColor ResolveColour(LayoutColour colour, const QColor& fallback) {
     }
   }
   return fallback;
+}
+
+void PlaceControls(std::span<const ControlRow> rows, QWidget* window,
+                   const std::function<void(const ControlRow&, QWidget&)>& wire) {
+  std::vector<std::pair<int, QWidget*>> tab_order;
+  std::vector<std::pair<const ControlRow*, QWidget*>> placed;
+  for (const ControlRow& row : rows) {
+    QWidget* control = MakeControl(row, window);
+    control->setObjectName(row.name);
+    control->setGeometry(PixelRect(row));
+    // Controls in the window's own font inherit it; setting it again costs a font change each.
+    if (row.font != FontName::Default) control->setFont(LayoutFont(row.font));
+    if (row.spoken_name) {
+      control->setAccessibleName(QString::fromLatin1(row.spoken_name));
+      // An editable drop-down box hands the focus to its typing box, which is what is heard.
+      if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(control->accessibleName());
+      }
+    }
+    ApplyColours(row, control);
+    auto* label = qobject_cast<QLabel*>(control);
+    // A label with room for more than one row wraps its caption; any other is fitted to one.
+    if (label && label->height() >= 2 * label->fontMetrics().height()) {
+      label->setWordWrap(true);
+    } else {
+      FitCaption(control, label ? label->text() : BindTextToQString(row.caption));
+    }
+    if (!row.enabled) control->setEnabled(false);
+    if (!row.visible) control->setVisible(false);
+    if (wire) wire(row, *control);
+    if (row.tab >= 0) {
+      tab_order.emplace_back(row.tab, control);
+    } else {
+      control->setFocusPolicy(Qt::NoFocus);
+    }
+    placed.emplace_back(&row, control);
+  }
+  for (const auto& [label_row, label] : placed) {
+    if (label_row->kind != ControlKind::Label) continue;
+    for (const auto& [row, control] : placed) {
+      if (row->spoken_name && std::strcmp(row->spoken_name, label_row->caption) == 0) {
+        static_cast<QLabel*>(label)->setBuddy(control);
+      }
+    }
+  }
+  std::sort(tab_order.begin(), tab_order.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tab_order.size(); ++i) {
+    QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+  }
 }
 
 }  // namespace vbe

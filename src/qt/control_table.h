@@ -1,10 +1,5 @@
-// The editor's windows, built with Qt Widgets from the tables of forms/.
-//
-// Form1 is the main window. It owns the controls that hold the bind (Text1 to Text8, the
-// colour options, the key chooser, the autoexec settings) and implements BindDocument over
-// them, so the operations of commands/ run on the real controls. Every control's place, size,
-// caption, font and colours come from its row of the window's table, in twips; 15 twips make
-// one device-independent pixel, and Qt's scaling does the rest on screens of higher density.
+// Realising a window's table of forms/ with Qt Widgets: places, fonts and colours; the
+// windows themselves are described in main_window_widget.h.
 #pragma once
 
 #include <QColor>
@@ -23,13 +18,12 @@ inline QRect PixelRect(const ControlRow& row) {
   return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
 }
 
-// Makes every control of a window's table: `make` creates the control, which then gets its
-// name, place, font (unless it is the window's own), spoken name and place in the tab order;
-// labels and shapes take no focus, and a label names the control whose spoken name is its
-// caption. `dress` finishes each control as its window wants it.
-void PlaceControls(std::span<const ControlRow> rows,
-                   const std::function<QWidget*(const ControlRow&)>& make,
-                   const std::function<void(const ControlRow&, QWidget&)>& dress = {});
+// Makes every control of a window's table in `window`, as its kind is realised here, with its
+// name, place, font (unless it is the window's own), colours, initial state, spoken name and
+// place in the tab order; labels and shapes take no focus, and a label names the control whose
+// spoken name is its caption. `wire` connects each control's events to the window's behaviour.
+void PlaceControls(std::span<const ControlRow> rows, QWidget* window,
+                   const std::function<void(const ControlRow&, QWidget&)>& wire);
 
 // A window's control by its name in the window's table. A control missing from the window is a
 // fault of the program, not of the user: it ends the program with the name, rather than a
@@ -37,7 +31,8 @@ void PlaceControls(std::span<const ControlRow> rows,
 template <typename T>
 T& Child(QWidget& window, const char* name) {
   T* control = window.findChild<T*>(QString::fromLatin1(name));
-  if (!control) qFatal("%s has no control %s of the kind wanted", qPrintable(window.objectName()), name);
+  if (!control)
+    qFatal("%s has no control %s of the kind wanted", qPrintable(window.objectName()), name);
   return *control;
 }
 

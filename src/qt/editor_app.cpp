@@ -8,7 +8,7 @@
 
 #include "app/command_line.h"
 #include "qt/control_table.h"
-#include "qt/form1.h"
+#include "qt/main_window_widget.h"
 
 namespace vbe {
 
@@ -26,10 +26,10 @@ int RunEditor(int& argc, char** argv, const std::function<void(QWidget&)>& befor
   int qt_argc = 1;
   QApplication app(qt_argc, argv);
   QApplication::setFont(LayoutFont(FontName::Default));
-  Form1 window({.drives = DriveTable::ForThisHost(),
-                .dialogs = nullptr,
-                .end_program = {},
-                .audio = nullptr});
+  MainWindowWidget window({.drives = DriveTable::ForThisHost(),
+                           .dialogs = nullptr,
+                           .end_program = {},
+                           .audio = nullptr});
   if (before_show) before_show(window);
   window.show();
   if (start.file) window.OpenFromCommandLine(std::filesystem::path(arguments[*start.file]));

@@ -30,7 +30,6 @@ CreateDevice DeviceModule() {
 }  // namespace
 
 std::unique_ptr<AudioCommands> MakeAudioBackend(const DriveTable& drives) {
-  if (auto host = MakeHostAudioCommands()) return host;
   return std::make_unique<WavCommandInterpreter>(drives, []() -> std::unique_ptr<WavDevice> {
     const CreateDevice create = DeviceModule();
     return create ? std::unique_ptr<WavDevice>(create()) : nullptr;

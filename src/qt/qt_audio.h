@@ -7,8 +7,8 @@
 
 namespace vbe {
 
-// The audio back end of this host: the system's multimedia command interface where there is
-// one, else the command interpreter playing through Qt Multimedia.
+// The audio back end of the Qt front end: the command interpreter playing through Qt
+// Multimedia, in a module loaded on the first cue.
 std::unique_ptr<AudioCommands> MakeAudioBackend(const DriveTable& drives);
 
 }  // namespace vbe

@@ -14,11 +14,16 @@ namespace {
 
 QMessageBox::Icon IconOf(int style) {
   switch (style & 0x70) {
-    case MessageStyle::Stop: return QMessageBox::Critical;
-    case MessageStyle::Question: return QMessageBox::Question;
-    case MessageStyle::Exclamation: return QMessageBox::Warning;
-    case MessageStyle::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MessageStyle::Stop:
+      return QMessageBox::Critical;
+    case MessageStyle::Question:
+      return QMessageBox::Question;
+    case MessageStyle::Exclamation:
+      return QMessageBox::Warning;
+    case MessageStyle::Information:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
@@ -88,12 +93,18 @@ Answer QtUserDialogs::ShowMessage(std::string_view text, std::string_view title,
     if (!first) first = added;
   };
   switch (style & 0x0F) {
-    case MessageStyle::OkCancel: add(QMessageBox::Ok), add(QMessageBox::Cancel); break;
+    case MessageStyle::OkCancel:
+      add(QMessageBox::Ok), add(QMessageBox::Cancel);
+      break;
     case MessageStyle::YesNoCancel:
       add(QMessageBox::Yes), add(QMessageBox::No), add(QMessageBox::Cancel);
       break;
-    case 4: add(QMessageBox::Yes), add(QMessageBox::No); break;
-    default: add(QMessageBox::Ok); break;
+    case 4:
+      add(QMessageBox::Yes), add(QMessageBox::No);
+      break;
+    default:
+      add(QMessageBox::Ok);
+      break;
   }
   box.setDefaultButton(qobject_cast<QPushButton*>(first));
   // Escape and the close control answer Cancel where there is one, else the only button.
@@ -104,10 +115,14 @@ Answer QtUserDialogs::ShowMessage(std::string_view text, std::string_view title,
   }
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 

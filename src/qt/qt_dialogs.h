@@ -18,10 +18,14 @@ class QtUserDialogs : public UserDialogs {
   // A filter list of description and pattern pairs separated by "|", as ConfigFileFilter.
   void SetFilter(std::string_view filter_list);
   void SetFlags(int flags) { flags_ = flags; }
+  void SetFileDialog(std::string_view filter_list, int flags) override {
+    SetFilter(filter_list);
+    SetFlags(flags);
+  }
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
-  std::optional<std::filesystem::path> ChooseFile(
-      FileDialogMode mode, const std::filesystem::path& file_name) override;
+  std::optional<std::filesystem::path> ChooseFile(FileDialogMode mode,
+                                                  const std::filesystem::path& file_name) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "win32/wide_text.h"
 
 namespace vbe {
 namespace {
 
-constexpr wchar_t kNameProperty[] = L"VbeName";
-constexpr int kFirstControlId = 100;
 // A drop-down's window height includes its list: this many rows of the list.
 constexpr int kDropDownRows = 12;
 
@@ -32,12 +31,12 @@ DWORD KindStyle(const ControlRow& row) {
       return ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (row.locked ? ES_READONLY : 0);
     case ControlKind::MultiLineBox:
       // The preview shows each line of the bind on a row of its own, never wrapped.
-      return ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP | (row.locked ? ES_READONLY : 0) |
-             (std::string_view(row.name) == "Text14" ? ES_AUTOHSCROLL : 0);
+      return ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_TABSTOP |
+             (row.locked ? ES_READONLY : 0);
     case ControlKind::OptionButton:
       return BS_AUTORADIOBUTTON | WS_TABSTOP;
     case ControlKind::CheckBox:
-      return BS_AUTO3STATE | WS_TABSTOP;
+      return (row.three_state ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | WS_TABSTOP;
     case ControlKind::Label:
       return SS_LEFT | SS_NOPREFIX;
     case ControlKind::ComboBox:
@@ -151,10 +150,16 @@ void LayoutFonts::Create(UINT dpi) {
   };
   for (const LayoutFontRow& row : rows) {
     const int height = -MulDiv(row.hundredths_of_point, static_cast<int>(dpi), 7200);
-    fonts_[static_cast<int>(row.name)] = CreateFontW(
-        height, 0, 0, 0, row.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, row.pitch, row.face);
+    fonts_[static_cast<int>(row.name)] =
+        CreateFontW(height, 0, 0, 0, row.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, row.pitch, row.face);
   }
+}
+
+void DestroyFormWindow(HWND window) {
+  if (!window || !IsWindow(window)) return;
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
 }
 
 bool KeepFocusAcrossActivation(HWND window, WPARAM wparam, HWND& last_focus) {
@@ -174,17 +179,26 @@ UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam) {
   return HIWORD(wparam);
 }
 
-void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background, const char* title,
+                      DWORD style, HWND owner, SIZE size, void* form) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
-  if (GetClassInfoExW(instance, name, &window_class)) return;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
-  window_class.hbrBackground = background;
-  window_class.lpszClassName = name;
-  RegisterClassExW(&window_class);
+  if (!GetClassInfoExW(instance, name, &window_class)) {
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+    window_class.hbrBackground = background;
+    window_class.lpszClassName = name;
+    RegisterClassExW(&window_class);
+  }
+  const HWND window =
+      CreateWindowExW(0, name, BindTextToWide(title).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                      size.cx, size.cy, owner, nullptr, instance, form);
+  // One icon for every window, as long as the program runs.
+  static const HICON icon = MakeArtworkIcon("window");
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 HICON MakeArtworkIcon(std::string_view name) {
@@ -230,32 +244,34 @@ HICON MakeArtworkIcon(std::string_view name) {
   return icon;
 }
 
-void NameControl(HWND control, const char* name) {
-  SetPropW(control, kNameProperty, reinterpret_cast<HANDLE>(const_cast<char*>(name)));
+HWND FindControl(HWND window, std::span<const ControlRow> rows, std::string_view name) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (name == rows[i].name) return GetDlgItem(window, FirstControlId + static_cast<int>(i));
+  }
+  return nullptr;
 }
 
-const char* ControlName(HWND control) {
-  return static_cast<const char*>(GetPropW(control, kNameProperty));
+const ControlRow* RowOf(std::span<const ControlRow> rows, HWND control) {
+  const int index = GetDlgCtrlID(control) - FirstControlId;
+  if (index < 0 || static_cast<std::size_t>(index) >= rows.size()) return nullptr;
+  return FindControl(GetParent(control), rows, rows[index].name) == control ? &rows[index]
+                                                                            : nullptr;
 }
 
-HWND FindControl(HWND window, std::string_view name) {
-  struct Search {
-    std::string_view name;
-    HWND found;
-  } search{name, nullptr};
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        const char* own = ControlName(child);
-        if (own && s->name == own) {
-          s->found = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+bool IsCommandEvent(ControlKind kind, int code) {
+  switch (kind) {
+    case ControlKind::DriveList:
+      return code == CBN_SELCHANGE;
+    case ControlKind::FolderList:
+      return code == LBN_DBLCLK;
+    case ControlKind::PictureButton:
+    case ControlKind::Button:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+      return code == BN_CLICKED;
+    default:
+      return false;
+  }
 }
 
 RECT PixelRect(const ControlRow& row, UINT dpi) {
@@ -263,8 +279,9 @@ RECT PixelRect(const ControlRow& row, UINT dpi) {
   return {left, top, left + TwipsToPixels(row.width, dpi), top + TwipsToPixels(row.height, dpi)};
 }
 
-void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
-                       std::span<const AccessibleName> names, UINT dpi) {
+void ControlSet::Build(HWND parent, std::span<const ControlRow> rows, UINT dpi) {
+  parent_ = parent;
+  rows_ = rows;
   std::vector<const ControlRow*> order;
   for (const ControlRow& row : rows) {
     if (row.kind != ControlKind::Shape) order.push_back(&row);
@@ -276,11 +293,10 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
   fonts_.Create(dpi);
   const ControlRow* previous = nullptr;
   for (const ControlRow* row : order) {
-    for (const AccessibleName& name : names) {
-      if (std::string_view(name.control) != row->name) continue;
-      HWND label = CreateWindowExW(0, L"STATIC", name.name, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0,
-                                   0, 0, 0, parent, nullptr, instance, nullptr);
-      SetPropW(label, L"VbeAccessibleName", reinterpret_cast<HANDLE>(1));
+    if (row->spoken_name) {
+      const std::wstring name = BindTextToWide(row->spoken_name);
+      CreateWindowExW(0, L"STATIC", name.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+                      parent, nullptr, instance, nullptr);
     }
     DWORD style = WS_CHILD | KindStyle(*row);
     if (row->visible) style |= WS_VISIBLE;
@@ -291,7 +307,7 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
     // Tab reaches a group of option buttons once, at its selected button.
     if (joins_group) style &= ~WS_TABSTOP;
     if (!joins_group && row->tab >= 0) style |= WS_GROUP;
-    const int id = kFirstControlId + static_cast<int>(row - rows.data());
+    const int id = FirstControlId + static_cast<int>(row - rows.data());
     const std::wstring caption = BindTextToWide(row->caption);
     // Made in place with its font: moving every control again would cost a round of window
     // messages for each.
@@ -301,10 +317,10 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows,
         rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
         reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
     SetLayoutFont(control, *row, dpi);
-    NameControl(control, row->name);
+    // A drop-down box's text is its edit's, which exists once the box does.
+    if (row->kind == ControlKind::ComboBox) SetWindowTextW(control, caption.c_str());
     if (row->max_length > 0) SendMessageW(control, EM_LIMITTEXT, row->max_length, 0);
     if (row->checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
-    controls_.push_back({row, control});
     previous = row;
   }
 }
@@ -313,10 +329,12 @@ void ControlSet::Place(UINT dpi) {
   if (dpi == dpi_) return;
   dpi_ = dpi;
   fonts_.Create(dpi);
-  for (const Control& control : controls_) {
-    const RECT rect = WindowRect(*control.row, dpi);
-    SetLayoutFont(control.hwnd, *control.row, dpi);
-    SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+  for (const ControlRow& row : rows_) {
+    const HWND control = Find(row.name);
+    if (!control) continue;  // a shape
+    const RECT rect = WindowRect(row, dpi);
+    SetLayoutFont(control, row, dpi);
+    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
@@ -335,20 +353,6 @@ void ControlSet::SetLayoutFont(HWND control, const ControlRow& row, UINT dpi) co
     SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1),
                  std::max(1, int(rect.bottom - rect.top) - 6));
   }
-}
-
-HWND ControlSet::Find(std::string_view name) const {
-  for (const Control& control : controls_) {
-    if (name == control.row->name) return control.hwnd;
-  }
-  return nullptr;
-}
-
-const ControlRow* ControlSet::RowOf(HWND control) const {
-  for (const Control& c : controls_) {
-    if (c.hwnd == control) return c.row;
-  }
-  return nullptr;
 }
 
 }  // namespace vbe

@@ -1,10 +1,11 @@
 // The Win32 front end: the three windows of forms/ realised with the Win32 API alone.
 //
 // Each window builds its controls from its forms/ table (control_table.h), gives every control
-// its name, place, font and tab order at the window's own DPI, and implements the interface the
-// operations of commands/ talk to: Form1 the BindDocument, Form2 the LocatorWindow. Texts cross
-// to and from the controls through our own Windows-1252 table (wide_text.h), message boxes and
-// the file dialog are the system's own (win32_dialogs.h), and editor_app.h runs the program.
+// its place, font, tab order and spoken name at the window's own DPI, implements its view of
+// app/ and forwards every event to its behaviour there: a control's event as the command of its
+// row, found by the control's identifier, which is its row's place in the table. The line
+// editors filter whatever the control takes (line_editor.h), message boxes and the file dialog
+// are the system's own (win32_dialogs.h), and editor_app.h runs the program.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +14,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "forms/artwork.h"
 #include "forms/layout.h"
@@ -67,51 +67,50 @@ LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   return form->Handle(message, wparam, lparam);
 }
 
+// Destroys a form's window, if it is still there, without telling the form, which is going.
+void DestroyFormWindow(HWND window);
+
 // WM_ACTIVATE as a dialog handles it: the control that had the focus when the window was left
 // gets it back when the window is active again. True when the message needs nothing more.
 bool KeepFocusAcrossActivation(HWND window, WPARAM wparam, HWND& last_focus);
 // Moves a window to the place WM_DPICHANGED suggests, keeping its size; returns the new DPI.
 UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam);
 
-// Registers a top-level window class of this program once.
-void RegisterFormClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
+// Creates a top-level window of this program, hidden, of the class `name` (registered on first
+// use with `procedure` and `background`), titled with the Windows-1252 `title`, of `size`
+// pixels (CW_USEDEFAULT for the system's choice), with the program's icon. The window's messages
+// go to `form` (FormWindowProc).
+void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background, const char* title,
+                      DWORD style, HWND owner, SIZE size, void* form);
 
 // A 32 by 32 picture of the artwork as an icon with its alpha; null when there is none.
 HICON MakeArtworkIcon(std::string_view name);
 
-// Every control carries its layout name as a window property, so windows and tests find it by
-// name. The name's text lives as long as the program (the tables' own strings).
-void NameControl(HWND control, const char* name);
-const char* ControlName(HWND control);
-// The control of that name among the window's children; null when there is none.
-HWND FindControl(HWND window, std::string_view name);
+// A control's identifier is its row's place in the window's table, from 100 on (clear of the
+// Enter and Escape commands).
+inline constexpr int FirstControlId = 100;
+// The control of row `name` of the window's table; null when there is none.
+HWND FindControl(HWND window, std::span<const ControlRow> rows, std::string_view name);
+// The row of a control of the window whose table is `rows`; null for any other window.
+const ControlRow* RowOf(std::span<const ControlRow> rows, HWND control);
+// Whether a control's notification `code` is the event that carries its row's command: a
+// button's click, the drive list's change, the folder list's double-click.
+bool IsCommandEvent(ControlKind kind, int code);
 
 // A window's controls as its table gives them. Shapes get no window: the window draws them.
 class ControlSet {
  public:
-  struct Control {
-    const ControlRow* row;
-    HWND hwnd;
-  };
-  struct AccessibleName {
-    const char* control;
-    const wchar_t* name;
-  };
-
   // Creates the rows' controls in `parent`: labels first, then the others in tab order, which
-  // is their z-order, so Tab and the dialog keys follow it. A control with an accessible name
-  // gets an empty-sized label of that name just before it, which screen readers read as its
-  // name. Control identifiers start at 100, clear of the Enter and Escape commands. Each
-  // control gets its place, size and font at `dpi`.
-  void Build(HWND parent, std::span<const ControlRow> rows, std::span<const AccessibleName> names,
-             UINT dpi);
+  // is their z-order, so Tab and the dialog keys follow it. A control with a spoken name gets
+  // an empty-sized label of that name just before it, which screen readers read as its name.
+  // Each control gets its place, size and font at `dpi`.
+  void Build(HWND parent, std::span<const ControlRow> rows, UINT dpi);
   // Places and sizes every control, and sets its font, at `dpi`; nothing to do at the DPI the
   // controls already have.
   void Place(UINT dpi);
 
-  HWND Find(std::string_view name) const;
-  const ControlRow* RowOf(HWND control) const;
-  const std::vector<Control>& Controls() const { return controls_; }
+  HWND Find(std::string_view name) const { return FindControl(parent_, rows_, name); }
+  const ControlRow* RowOf(HWND control) const { return vbe::RowOf(rows_, control); }
   const LayoutFonts& Fonts() const { return fonts_; }
   UINT Dpi() const { return dpi_; }
 
@@ -120,7 +119,8 @@ class ControlSet {
   static RECT WindowRect(const ControlRow& row, UINT dpi);
   void SetLayoutFont(HWND control, const ControlRow& row, UINT dpi) const;
 
-  std::vector<Control> controls_;
+  HWND parent_ = nullptr;
+  std::span<const ControlRow> rows_;
   LayoutFonts fonts_;
   UINT dpi_ = 96;
 };

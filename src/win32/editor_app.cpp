@@ -1,6 +1,10 @@
 #include "win32/editor_app.h"
 
+#include <shellapi.h>
+
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "win32/form1.h"
 
@@ -18,6 +22,15 @@ bool HandleDialogKeys(MSG& message) {
     }
   }
   return IsDialogMessageW(root, &message);
+}
+
+std::vector<std::filesystem::path> CommandLineArguments(const wchar_t* command_line) {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(command_line, &count);
+  if (!arguments) return {};
+  std::vector<std::filesystem::path> files(arguments + std::min(count, 1), arguments + count);
+  LocalFree(arguments);
+  return files;
 }
 
 int RunEditor(HINSTANCE, int show_command, const std::function<void(Form1&)>& after_show) {

@@ -1,13 +1,10 @@
 #include "win32/form1.h"
 
 #include <string>
+#include <vector>
 
-#include "commands/spacing_fixer_run.h"
-#include "core/preview.h"
 #include "forms/main_window.h"
-#include "gamecfg/key_catalogue.h"
 #include "sound/command_interpreter.h"
-#include "sound/cue_player.h"
 #include "win32/form2.h"
 #include "win32/form3.h"
 #include "win32/line_editor.h"
@@ -19,21 +16,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"VbeForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// What a screen reader calls the controls that have no caption of their own.
-constexpr ControlSet::AccessibleName kAccessibleNames[] = {
-    {"Text1", L"Line 1"},
-    {"Text2", L"Line 2"},
-    {"Text3", L"Line 3"},
-    {"Text4", L"Line 4"},
-    {"Text5", L"Line 5"},
-    {"Text6", L"Line 6"},
-    {"Text7", L"Line 7"},
-    {"Text8", L"Line 8"},
-    {"Text14", L"Preview"},
-    {"Text15", L"Location of autoexec.cfg file"},
-    {"Combo1", L"Bind it to this key -"},
-};
-
 bool IsTextBox(const ControlRow& row) {
   return row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
 }
@@ -43,24 +25,19 @@ bool IsTextBox(const ControlRow& row) {
 Form1::Form1(Form1Host host)
     : drives_(std::move(host.drives)),
       own_audio_([] { return MakeHostAudioCommands(); }),
-      editor_{*this, host.dialogs ? *host.dialogs : common_dialog_, drives_,
-              host.audio ? *host.audio : own_audio_},
       end_program_(std::move(host.end_program)),
+      behaviour_(*this, drives_, host.dialogs ? *host.dialogs : common_dialog_,
+                 host.audio ? *host.audio : own_audio_),
       preview_colour_(ResolveColour(PreviewWhite, RGB(255, 255, 255))) {
   if (!end_program_) end_program_ = [] { PostQuitMessage(0); };
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterFormClass(kClassName, FormWindowProc<Form1>, nullptr);
   ground_brush_ = CreateSolidBrush(ResolveColour(PictureGround, RGB(8, 8, 24)));
-  const std::wstring title = BindTextToWide(ProgramTitle);
-  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                  nullptr, nullptr, instance, this);
+  CreateFormWindow(kClassName, FormWindowProc<Form1>, nullptr, ProgramTitle, kStyle, nullptr,
+                   {100, 100}, this);
+  DragAcceptFiles(window_, TRUE);
   common_dialog_.SetOwner(window_);
-  window_icon_ = MakeArtworkIcon("window");
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window_icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window_icon_));
 
   BuildControls();
-  LoadMainWindow();
+  behaviour_.Load();
   ApplyDpi(WindowDpi(window_));
 
   // Centred on the screen's work area.
@@ -74,84 +51,60 @@ Form1::Form1(Form1Host host)
   SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
                work.top + (work.bottom - work.top - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  last_focus_ = Control("Command1");
 }
 
 // The secondary windows use this window's drive table and dialogs, so they go first.
 Form1::~Form1() {
   locator_.reset();
   readme_.reset();
-  if (IsWindow(window_)) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-  for (HICON icon : button_icons_) {
+  DestroyFormWindow(window_);
+  for (const auto& [button, icon] : button_icons_) {
     if (icon) DestroyIcon(icon);
   }
-  if (window_icon_) DestroyIcon(window_icon_);
   DeleteObject(ground_brush_);
 }
 
+// The focus starts on the first control of the tab order.
 void Form1::Show(int show_command) {
   ShowWindow(window_, show_command);
   UpdateWindow(window_);
-  SetFocus(Control("Command1"));
-}
-
-HWND Form1::Control(const char* name) const {
-  return controls_.Find(name);
+  last_focus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
+  SetFocus(last_focus_);
 }
 
 void Form1::BuildControls() {
-  controls_.Build(window_, MainWindowControls(), kAccessibleNames, WindowDpi(window_));
-  for (int k = 0; k < LineCount; ++k) {
-    const std::string name = "Text" + std::to_string(k + 1);
-    line_editors_[k] = controls_.Find(name);
-    MakeLineEditor(line_editors_[k], [this, k](WPARAM key) {
-      if (key != VK_DOWN && key != VK_UP) return;
-      const auto target = LineAfterArrow(k + 1, key == VK_DOWN ? LineArrow::Down : LineArrow::Up);
-      if (target) SetFocus(line_editors_[*target - 1]);
-    });
+  controls_.Build(window_, MainWindowControls(), WindowDpi(window_));
+  for (const ControlRow& row : MainWindowControls()) {
+    const HWND control = controls_.Find(row.name);
+    if (row.line > 0) {
+      line_editors_.at(row.line - 1) = control;
+      MakeLineEditor(control, [this, line = row.line](WPARAM key) {
+        if (key == VK_DOWN || key == VK_UP) {
+          behaviour_.OnLineArrow(line, key == VK_DOWN ? LineArrow::Down : LineArrow::Up);
+        }
+      });
+    }
+    if (row.picture) button_icons_.emplace_back(control, MakeArtworkIcon(row.picture));
   }
-  option1_ = Control("Option1");
-  option2_ = Control("Option2");
-  check1_ = Control("Check1");
-  check2_ = Control("Check2");
-  SendMessageW(check2_, BM_SETSTYLE, BS_AUTOCHECKBOX, FALSE);
-  text14_ = Control("Text14");
+  option1_ = controls_.Find(kWhiteOption);
+  option2_ = controls_.Find(kYellowOption);
+  check1_ = controls_.Find(kAutoPreviewCheck);
+  check2_ = controls_.Find(kAutoexecCheck);
+  text14_ = controls_.Find(kPreviewBox);
   LetTabLeave(text14_);
-  text15_ = Control("Text15");
-  command5_ = Control("Command5");
-  combo1_ = Control("Combo1");
-  if (HWND combo_edit = FindWindowExW(combo1_, nullptr, L"EDIT", nullptr)) {
-    MakeLineEditor(combo_edit);
-  }
-  const char* pictures[] = {"new", "open", "save"};
-  for (std::size_t i = 0; i < button_icons_.size(); ++i) {
-    button_icons_[i] = MakeArtworkIcon(pictures[i]);
-  }
+  text15_ = controls_.Find(kAutoexecFolderBox);
+  combo1_ = controls_.Find(kKeyChooser);
+  combo_edit_ = FindWindowExW(combo1_, nullptr, L"EDIT", nullptr);
+  if (combo_edit_) MakeLineEditor(combo_edit_);
   // The colour captions on the dark ground are drawn without the desktop theme, which would
   // ignore their colours.
   if (HMODULE uxtheme = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
     using SetThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
     if (auto set_theme = reinterpret_cast<SetThemeFn>(
             reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")))) {
-      for (const char* name : {"Option1", "Option2", "Check1", "Check2"}) {
-        set_theme(Control(name), L"", L"");
-      }
+      for (HWND choice : {option1_, option2_, check1_, check2_}) set_theme(choice, L"", L"");
     }
   }
-}
-
-void Form1::LoadMainWindow() {
-  common_dialog_.SetFilter(ConfigFileFilter);
-  common_dialog_.SetFlags(OverwritePromptFlag);
-  for (const std::string_view name : KeyCatalogue) {
-    const std::wstring item = BindTextToWide(name);
-    SendMessageW(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  }
-  const std::wstring prompt = BindTextToWide(KeyPrompt);
-  SetWindowTextW(combo1_, prompt.c_str());
 }
 
 void Form1::ApplyDpi(UINT dpi) {
@@ -186,39 +139,38 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       ApplyDpi(MoveToSuggestedPlace(window_, wparam, lparam));
       return 0;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wparam));
+      return 0;
     case WM_CLOSE:
-      ExitProgram();
+      behaviour_.OnClose();
       return 0;
   }
   return DefWindowProcW(window_, message, wparam, lparam);
 }
 
 void Form1::OnCommand(HWND control, int code) {
-  if (code == EN_CHANGE) {
-    for (int k = 0; k < LineCount; ++k) {
-      if (line_editors_[k] == control) FollowLineChange(k + 1);
-    }
-    return;
-  }
-  if (code != BN_CLICKED) return;
   const ControlRow* row = controls_.RowOf(control);
   if (!row) return;
-  const std::string_view n = row->name;
-  if (n == "Command1") NewBind(editor_);
-  if (n == "Command2") StopCue(editor_.audio);
-  if (n == "Command3") OpenBind(editor_);
-  if (n == "Command4") SaveBind(editor_);
-  if (n == "Command5") ComposePreview();
-  if (n == "Command6") ExitProgram();
-  if (n == "Command7") ShowLocator();
-  if (n == "Command8") ShowReadMe();
-  if (n == "Command9") RunSpacingFixer(*this, editor_.dialogs);
-  // With Auto Preview on, the manual Update Preview has nothing to do.
-  if (n == "Check1") EnableWindow(command5_, !PreviewFollowsEdits(Check1Value()));
-  // An option recolours the preview as it stands; the text is recomposed only by
-  // ComposePreview.
-  if (n == "Option1") SetPreviewColour(ResolveColour(PreviewWhite, 0));
-  if (n == "Option2") SetPreviewColour(ResolveColour(PreviewYellow, 0));
+  if (row->line > 0 && code == EN_CHANGE) {
+    if (TakeLineChange(control)) behaviour_.OnLineChanged(row->line);
+  } else if (row->kind == ControlKind::ComboBox && code == CBN_EDITCHANGE) {
+    TakeLineChange(combo_edit_);
+  } else if (IsCommandEvent(row->kind, code)) {
+    behaviour_.OnCommand(row->command.main);
+  }
+}
+
+void Form1::OnDropFiles(HDROP drop) {
+  std::vector<std::filesystem::path> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+    files.emplace_back(name);
+  }
+  DragFinish(drop);
+  behaviour_.OnFilesDropped(files);
 }
 
 LRESULT Form1::OnControlColour(HDC dc, HWND control, LRESULT standard) {
@@ -249,12 +201,10 @@ LRESULT Form1::OnControlColour(HDC dc, HWND control, LRESULT standard) {
 }
 
 void Form1::DrawPictureButton(const DRAWITEMSTRUCT& item) {
-  const ControlRow* row = controls_.RowOf(item.hwndItem);
-  const std::string_view name = row ? row->name : "";
   HICON icon = nullptr;
-  if (name == "Command1") icon = button_icons_[0];
-  if (name == "Command3") icon = button_icons_[1];
-  if (name == "Command4") icon = button_icons_[2];
+  for (const auto& [button, button_icon] : button_icons_) {
+    if (button == item.hwndItem) icon = button_icon;
+  }
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool pressed = item.itemState & ODS_SELECTED;
@@ -323,67 +273,38 @@ void Form1::Paint() {
   EndPaint(window_, &paint);
 }
 
-std::string Form1::Line(int number) const {
-  HWND editor = line_editors_.at(number - 1);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(editor)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(editor, text.data(), int(text.size()))));
-  return WideToBindTextLossy(text);
+std::u16string Form1::LineText(int line) const {
+  return WindowText16(Editor(line));
 }
 
 // Through the editor's selection, as typing would, so its change handling runs once.
-void Form1::SetLine(int number, const std::string& text) {
-  HWND editor = line_editors_.at(number - 1);
-  const std::wstring wide = BindTextToWide(text);
-  SendMessageW(editor, EM_SETSEL, 0, -1);
-  SendMessageW(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+void Form1::SetLineText(int line, std::u16string_view text) {
+  const std::wstring wide = Wide(text);
+  SendMessageW(Editor(line), EM_SETSEL, 0, -1);
+  SendMessageW(Editor(line), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void Form1::ReplaceFirstCharacter(int number, char character) {
-  HWND editor = line_editors_.at(number - 1);
-  const std::wstring wide = BindTextToWide(std::string_view(&character, 1));
-  SendMessageW(editor, EM_SETSEL, 0, 1);
-  SendMessageW(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+void Form1::ReplaceLineRange(int line, int from, int to, std::u16string_view text) {
+  const std::wstring wide = Wide(text);
+  SendMessageW(Editor(line), EM_SETSEL, from, to);
+  SendMessageW(Editor(line), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-TextColour Form1::Colour() const {
-  return SendMessageW(option1_, BM_GETCHECK, 0, 0) == BST_CHECKED ? TextColour::White
-                                                                  : TextColour::Yellow;
+void Form1::FocusLine(int line) {
+  SetFocus(Editor(line));
 }
 
-// Selecting an option recolours the preview, as a click on it does.
-void Form1::SetColour(TextColour colour) {
+bool Form1::WhiteSelected() const {
+  return SendMessageW(option1_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form1::SelectColour(TextColour colour) {
   const bool white = colour == TextColour::White;
   SendMessageW(option1_, BM_SETCHECK, white ? BST_CHECKED : BST_UNCHECKED, 0);
   SendMessageW(option2_, BM_SETCHECK, white ? BST_UNCHECKED : BST_CHECKED, 0);
-  SetPreviewColour(ResolveColour(white ? PreviewWhite : PreviewYellow, 0));
 }
 
-namespace {
-std::string WindowBytes(HWND control) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), int(text.size()))));
-  return WideToBindTextLossy(text);
-}
-}  // namespace
-
-std::string Form1::Key() const {
-  return WindowBytes(combo1_);
-}
-
-bool Form1::AddToAutoexec() const {
-  return SendMessageW(check2_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-std::string Form1::AutoexecFolder() const {
-  return WindowBytes(text15_);
-}
-
-void Form1::SetAutoexecFolder(const std::string& folder) {
-  const std::wstring wide = BindTextToWide(folder);
-  SetWindowTextW(text15_, wide.c_str());
-}
-
-int Form1::Check1Value() const {
+int Form1::AutoPreviewState() const {
   switch (SendMessageW(check1_, BM_GETCHECK, 0, 0)) {
     case BST_CHECKED:
       return 1;
@@ -394,76 +315,98 @@ int Form1::Check1Value() const {
   }
 }
 
-void Form1::SetPreviewColour(COLORREF colour) {
-  preview_colour_ = colour;
+bool Form1::AutoexecChecked() const {
+  return SendMessageW(check2_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::u16string Form1::KeyText() const {
+  return WindowText16(combo1_);
+}
+
+void Form1::AddKeyNames(std::span<const std::u16string> names) {
+  for (const std::u16string& name : names) {
+    const std::wstring item = Wide(name);
+    SendMessageW(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+}
+
+std::u16string Form1::AutoexecFolderText() const {
+  return WindowText16(text15_);
+}
+
+void Form1::SetAutoexecFolderText(std::u16string_view folder) {
+  SetWindowText16(text15_, folder);
+}
+
+void Form1::SetPreviewText(std::u16string_view text) {
+  SetWindowText16(text14_, text);
+}
+
+// The box lays out and paints one row instead of eight.
+void Form1::SetPreviewRow(int row, std::u16string_view text) {
+  const LRESULT start = SendMessageW(text14_, EM_LINEINDEX, row - 1, 0);
+  const LRESULT length = SendMessageW(text14_, EM_LINELENGTH, start, 0);
+  const std::wstring wide = Wide(text);
+  SendMessageW(text14_, EM_SETSEL, start, start + length);
+  SendMessageW(text14_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Form1::SetPreviewColour(LayoutColour colour) {
+  preview_colour_ = ResolveColour(colour, 0);
   InvalidateRect(text14_, nullptr, TRUE);
 }
 
-void Form1::ComposePreview() {
-  SetPreviewColour(ResolveColour(Colour() == TextColour::White ? PreviewWhite : PreviewYellow, 0));
-  const std::wstring text = BindTextToWide(BuildPreviewText(Lines()));
-  SetWindowTextW(text14_, text.c_str());
-  preview_current_ = true;
+void Form1::EnableControl(const char* name, bool enabled) {
+  EnableWindow(controls_.Find(name), enabled);
 }
 
-// While the preview shows the full composition, a changed line replaces only its own row: the
-// box lays out and paints one row instead of eight. Auto Preview off leaves the preview stale
-// until it is recomposed.
-void Form1::FollowLineChange(int number) {
-  if (!PreviewFollowsEdits(Check1Value())) {
-    preview_current_ = false;
-    return;
-  }
-  const LRESULT start = SendMessageW(text14_, EM_LINEINDEX, number - 1, 0);
-  if (!preview_current_ || start < 0 ||
-      SendMessageW(text14_, EM_GETLINECOUNT, 0, 0) != LineCount) {
-    ComposePreview();
-    return;
-  }
-  const LRESULT length = SendMessageW(text14_, EM_LINELENGTH, start, 0);
-  const std::wstring text = BindTextToWide(Line(number));
-  SendMessageW(text14_, EM_SETSEL, start, start + length);
-  SendMessageW(text14_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+HWND Form1::SecondaryHandle(SecondaryWindow window) const {
+  if (window == SecondaryWindow::Locator) return locator_ ? locator_->Window() : nullptr;
+  return readme_ ? readme_->Window() : nullptr;
 }
 
 HWND Form1::LocatorWindowHandle() const {
-  return locator_ && locator_->IsOpen() ? locator_->Window() : nullptr;
+  return SecondaryHandle(SecondaryWindow::Locator);
 }
 
 HWND Form1::ReadMeWindowHandle() const {
-  return readme_ && readme_->IsOpen() ? readme_->Window() : nullptr;
+  return SecondaryHandle(SecondaryWindow::ReadMe);
 }
 
-void Form1::ShowLocator() {
-  if (!LocatorWindowHandle()) {
-    locator_.reset();
-    auto set_folder = [this](const std::string& folder) { SetAutoexecFolder(folder); };
-    locator_ = std::make_unique<Form2>(Form2Host{drives_, editor_.dialogs, set_folder, window_});
-  }
-  locator_->ShowInFront();
+bool Form1::IsOpen(SecondaryWindow window) const {
+  return SecondaryHandle(window) != nullptr;
 }
 
-void Form1::ShowReadMe() {
-  if (!ReadMeWindowHandle()) {
-    readme_.reset();
+bool Form1::IsMinimised(SecondaryWindow window) const {
+  return IsIconic(SecondaryHandle(window));
+}
+
+void Form1::Open(SecondaryWindow window) {
+  if (window == SecondaryWindow::ReadMe) {
     readme_ = std::make_unique<Form3>();
+    return;
   }
-  readme_->ShowInFront();
+  locator_ = std::make_unique<Form2>(
+      window_, drives_, behaviour_.Dialogs(),
+      [this](const std::string& folder) { behaviour_.SetAutoexecFolder(folder); });
 }
 
-void Form1::OpenFromCommandLine(const std::filesystem::path& named) {
-  std::error_code ec;
-  const std::filesystem::path file = std::filesystem::absolute(named, ec);
-  OpenBindFile(editor_, ec ? named : file);
+void Form1::Restore(SecondaryWindow window) {
+  ShowWindow(SecondaryHandle(window), SW_RESTORE);
 }
 
-void Form1::ExitProgram() {
-  if (exiting_) return;
-  exiting_ = true;
-  PlayCue(editor_.audio, ExitCue);
-  locator_.reset();
-  readme_.reset();
-  end_program_();
+void Form1::Raise(SecondaryWindow window) {
+  const HWND handle = SecondaryHandle(window);
+  SetForegroundWindow(handle);
+  BringWindowToTop(handle);
+}
+
+void Form1::Close(SecondaryWindow window) {
+  if (window == SecondaryWindow::Locator) {
+    locator_.reset();
+  } else {
+    readme_.reset();
+  }
 }
 
 }  // namespace vbe

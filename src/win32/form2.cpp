@@ -3,10 +3,6 @@
 #include <algorithm>
 
 #include "forms/locator_window.h"
-#include "gamecfg/autoexec.h"
-#include "gamecfg/locator.h"
-#include "platform/code_page.h"
-#include "platform/folders.h"
 #include "win32/line_editor.h"
 #include "win32/wide_text.h"
 
@@ -20,61 +16,37 @@ constexpr int kIndent = 12;
 
 }  // namespace
 
-Form2::Form2(Form2Host host)
-    : drives_(host.drives),
-      dialogs_(host.dialogs),
-      set_autoexec_folder_(std::move(host.set_autoexec_folder)) {
-  RegisterFormClass(kClassName, FormWindowProc<Form2>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  const std::wstring title = BindTextToWide(LocatorTitle);
-  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                  host.owner, nullptr, GetModuleHandleW(nullptr), this);
-  icon_ = MakeArtworkIcon("window");
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-  controls_.Build(window_, LocatorWindowControls(), {}, WindowDpi(window_));
-  drive1_ = controls_.Find("Drive1");
-  dir1_ = controls_.Find("Dir1");
-  TakeReturnKey(dir1_, [this] { OpenSelectedFolder(); });
+Form2::Form2(HWND owner, const DriveTable& drives, UserDialogs& dialogs,
+             std::function<void(const std::string&)> set_autoexec_folder)
+    : behaviour_(*this, drives, dialogs, std::move(set_autoexec_folder)) {
+  CreateFormWindow(kClassName, FormWindowProc<Form2>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                   LocatorTitle, kStyle, owner, {100, 100}, this);
+  controls_.Build(window_, LocatorWindowControls(), WindowDpi(window_));
+  for (const ControlRow& row : LocatorWindowControls()) {
+    if (row.kind == ControlKind::DriveList) drive1_ = controls_.Find(row.name);
+    if (row.kind != ControlKind::FolderList) continue;
+    dir1_ = controls_.Find(row.name);
+    TakeReturnKey(dir1_, [this, command = row.command.locator] { behaviour_.OnCommand(command); });
+  }
   ApplyDpi(WindowDpi(window_));
-
-  const std::string start = LocatorStartFolder(ProcessFolder(drives_), drives_);
-  for (const DriveTable::Drive& drive : drives_.Drives()) {
-    const wchar_t name[] = {static_cast<wchar_t>(drive.letter), L':', L'\0'};
-    SendMessageW(drive1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-  }
-  if (!start.empty()) {
-    const std::wstring drive = BindTextToWide(start.substr(0, 2));
-    SendMessageW(drive1_, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(drive.c_str()));
-  }
-  // A start folder that cannot be entered is still shown, without subfolders.
-  if (!OpenFolder(start)) ShowFolder(start, {});
+  behaviour_.Load();
 
   // Centred over the main window.
-  RECT owner{}, outer{};
-  GetWindowRect(host.owner ? host.owner : GetDesktopWindow(), &owner);
+  RECT over{}, outer{};
+  GetWindowRect(owner ? owner : GetDesktopWindow(), &over);
   GetWindowRect(window_, &outer);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  SetWindowPos(window_, nullptr, (owner.left + owner.right - width) / 2,
-               (owner.top + owner.bottom - height) / 2, 0, 0,
+  SetWindowPos(window_, nullptr, (over.left + over.right - width) / 2,
+               (over.top + over.bottom - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
   last_focus_ = drive1_;
+  SetFocus(last_focus_);
 }
 
 Form2::~Form2() {
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-  if (icon_) DestroyIcon(icon_);
-}
-
-void Form2::ShowInFront() {
-  if (!window_) return;
-  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
-  BringWindowToTop(window_);
-  if (last_focus_) SetFocus(last_focus_);
+  DestroyFormWindow(window_);
 }
 
 void Form2::ApplyDpi(UINT dpi) {
@@ -96,8 +68,8 @@ void Form2::ApplyDpi(UINT dpi) {
 // A folder of Dir1: a small folder picture, open for the open folders, then its name.
 void Form2::DrawFolderItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_LISTBOX || item.itemID == UINT(-1)) return;
-  if (item.itemID >= items_.size()) return;
-  const FolderItem& folder = items_[item.itemID];
+  if (item.itemID >= rows_.size()) return;
+  const FolderRow& folder = rows_[item.itemID];
   HDC dc = item.hDC;
   const int dpi = static_cast<int>(controls_.Dpi());
   const bool selected = item.itemState & ODS_SELECTED;
@@ -118,31 +90,25 @@ void Form2::DrawFolderItem(const DRAWITEMSTRUCT& item) {
   DeleteObject(outline);
   DeleteObject(body);
 
-  wchar_t name[MAX_PATH] = {};
-  SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(name));
+  const std::wstring name = Wide(folder.name);
   RECT text = item.rcItem;
   text.left = left + size + MulDiv(4, dpi, 96);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   HGDIOBJ old_font = SelectObject(dc, controls_.Fonts().Get(FontName::Default));
-  DrawTextW(dc, name, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  DrawTextW(dc, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   SelectObject(dc, old_font);
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
 }
 
 LRESULT Form2::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_COMMAND: {
-      const HWND control = reinterpret_cast<HWND>(lparam);
-      const int code = HIWORD(wparam);
-      if (control == drive1_ && code == CBN_SELCHANGE) ChangeLocatorDrive(*this, drives_, dialogs_);
-      if (control == dir1_ && code == LBN_DBLCLK) OpenSelectedFolder();
-      if (control == controls_.Find("Command1") && code == BN_CLICKED) {
-        LocateAutoexecFolder(*this, drives_, dialogs_);
+    case WM_COMMAND:
+      if (const ControlRow* row = controls_.RowOf(reinterpret_cast<HWND>(lparam));
+          row && IsCommandEvent(row->kind, HIWORD(wparam))) {
+        behaviour_.OnCommand(row->command.locator);
       }
-      if (control == controls_.Find("Command2") && code == BN_CLICKED) CloseLocator();
       return 0;
-    }
     case WM_ACTIVATE:
       if (KeepFocusAcrossActivation(window_, wparam, last_focus_)) return 0;
       break;
@@ -153,67 +119,43 @@ LRESULT Form2::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       ApplyDpi(MoveToSuggestedPlace(window_, wparam, lparam));
       return 0;
     case WM_CLOSE:
-      CloseLocator();
+      CloseWindow();
       return 0;
   }
   return DefWindowProcW(window_, message, wparam, lparam);
 }
 
-std::string Form2::ShownDrive() const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(drive1_)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(drive1_, text.data(), int(text.size()))));
-  return WideToBindTextLossy(text);
+void Form2::ShowDrives(std::span<const std::u16string> drives, int selected) {
+  SendMessageW(drive1_, CB_RESETCONTENT, 0, 0);
+  for (const std::u16string& drive : drives) {
+    const std::wstring name = Wide(drive);
+    SendMessageW(drive1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  SendMessageW(drive1_, CB_SETCURSEL, selected, 0);
 }
 
-bool Form2::OpenFolder(const std::string& folder) {
-  const auto subfolders = ListSubfolders(drives_, folder);
-  if (!subfolders) return false;
-  ShowFolder(folder, *subfolders);
-  return true;
+std::u16string Form2::ShownDrive() const {
+  return WindowText16(drive1_);
 }
 
-// The open folders from the drive's root down, each further in than the one before, then the
-// subfolders of the last; the last open folder is selected.
-void Form2::ShowFolder(const std::string& folder, const std::vector<std::string>& subfolders) {
-  current_folder_ = folder;
+void Form2::ShowFolders(std::span<const FolderRow> rows, int selected) {
+  rows_.assign(rows.begin(), rows.end());
   SendMessageW(dir1_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(dir1_, LB_RESETCONTENT, 0, 0);
-  items_.clear();
-  auto add = [this](const std::string& path, const std::string& name, std::size_t depth,
-                    bool open) {
-    const std::wstring text = BindTextToWide(name);
-    SendMessageW(dir1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    items_.push_back({path, static_cast<int>(depth), open});
-  };
-  const std::vector<std::string> steps = FolderSteps(folder);
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    add(steps[i], i == 0 ? steps[i] : std::string(FileNamePart(steps[i])), i, true);
+  for (const FolderRow& row : rows_) {
+    const std::wstring name = Wide(row.name);
+    SendMessageW(dir1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
   }
-  if (!steps.empty()) {
-    for (const std::string& name : subfolders) {
-      add(SubfolderPath(folder, name), name, steps.size(), false);
-    }
-    SendMessageW(dir1_, LB_SETCURSEL, steps.size() - 1, 0);
-  }
+  SendMessageW(dir1_, LB_SETCURSEL, selected, 0);
   SendMessageW(dir1_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(dir1_, nullptr, TRUE);
 }
 
-void Form2::OpenSelectedFolder() {
-  const LRESULT index = SendMessageW(dir1_, LB_GETCURSEL, 0, 0);
-  if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) return;
-  const std::string folder = items_[static_cast<std::size_t>(index)].folder;
-  if (OpenFolder(folder)) return;
-  std::string text = "Can't open the folder ";
-  text += Cp1252ToUtf8(folder);
-  dialogs_.ShowMessage(text, "Folder Error", MessageStyle::Stop + MessageStyle::OkOnly);
+int Form2::HighlightedFolder() const {
+  return static_cast<int>(SendMessageW(dir1_, LB_GETCURSEL, 0, 0));
 }
 
-void Form2::SetAutoexecFolder(const std::string& folder) {
-  if (set_autoexec_folder_) set_autoexec_folder_(folder);
-}
-
-void Form2::CloseLocator() {
+void Form2::CloseWindow() {
   if (window_) DestroyWindow(window_);
 }
 

@@ -14,75 +14,66 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 }  // namespace
 
 Form3::Form3() {
-  RegisterFormClass(kClassName, FormWindowProc<Form3>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  const std::wstring title = BindTextToWide(ReadMeTitle);
   // Created at its restored size for the DPI of the screen it opens on.
-  const SIZE size =
-      WindowSizeForClient(ReadMeClientWidth, ReadMeClientHeight, kStyle, 0, WindowDpi(nullptr));
-  CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
-                  size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  icon_ = MakeArtworkIcon("window");
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  CreateFormWindow(
+      kClassName, FormWindowProc<Form3>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), ReadMeTitle,
+      kStyle, nullptr,
+      WindowSizeForClient(ReadMeClientWidth, ReadMeClientHeight, kStyle, 0, WindowDpi(nullptr)),
+      this);
   const UINT dpi = WindowDpi(window_);
 
   const ControlRow& row = ReadMeTextRow;
   text1_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_GROUP |
                                ES_MULTILINE | ES_AUTOVSCROLL | (row.locked ? ES_READONLY : 0),
-                           0, 0, 0, 0, window_, reinterpret_cast<HMENU>(INT_PTR(100)),
+                           0, 0, 0, 0, window_, reinterpret_cast<HMENU>(INT_PTR(FirstControlId)),
                            GetModuleHandleW(nullptr), nullptr);
-  NameControl(text1_, row.name);
   fonts_.Create(dpi);
   SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(row.font)), FALSE);
   SendMessageW(text1_, EM_LIMITTEXT, 0, 0);
-  const std::wstring text = BindTextToWide(ReadMeText());
-  SetWindowTextW(text1_, text.c_str());
-  SizeReadMeText();
-}
-
-Form3::~Form3() {
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-  if (icon_) DestroyIcon(icon_);
-}
-
-void Form3::ShowInFront() {
-  if (!window_) return;
-  if (!shown_) {
-    shown_ = true;
-    ShowWindow(window_, SW_SHOWMAXIMIZED);
-  } else if (IsIconic(window_)) {
-    ShowWindow(window_, SW_RESTORE);
-  }
+  LoadReadMe(*this);
+  ShowWindow(window_, SW_SHOWMAXIMIZED);
   SetForegroundWindow(window_);
-  BringWindowToTop(window_);
   SetFocus(text1_);
 }
 
-void Form3::SizeReadMeText() {
-  if (!text1_) return;
-  const UINT dpi = WindowDpi(window_);
+Form3::~Form3() {
+  DestroyFormWindow(window_);
+}
+
+// The screen in pixels of 15 twips, the unit the load step counts in.
+TwipSize Form3::ScreenPixels() const {
+  const int dpi = static_cast<int>(WindowDpi(window_));
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  // The screen in pixels of 15 twips, the unit ReadMeTextTwips counts in.
-  const int screen_width = MulDiv(monitor.rcMonitor.right - monitor.rcMonitor.left, 96, int(dpi));
-  const int screen_height = MulDiv(monitor.rcMonitor.bottom - monitor.rcMonitor.top, 96, int(dpi));
-  const TwipSize twips = ReadMeTextTwips(screen_width, screen_height);
+  return {MulDiv(monitor.rcMonitor.right - monitor.rcMonitor.left, 96, dpi),
+          MulDiv(monitor.rcMonitor.bottom - monitor.rcMonitor.top, 96, dpi)};
+}
+
+void Form3::ShowNotes(std::u16string_view text) {
+  SetWindowText16(text1_, text);
+}
+
+void Form3::SizeNotes(TwipSize size) {
+  notes_size_ = size;
+  PlaceNotes();
+}
+
+void Form3::PlaceNotes() {
+  if (!text1_) return;
+  const UINT dpi = WindowDpi(window_);
   RECT client;
   GetClientRect(window_, &client);
-  const int width = std::min<int>(TwipsToPixels(twips.width, dpi), client.right);
-  const int height = std::min<int>(TwipsToPixels(twips.height, dpi), client.bottom);
+  const int width = std::min<int>(TwipsToPixels(notes_size_.width, dpi), client.right);
+  const int height = std::min<int>(TwipsToPixels(notes_size_.height, dpi), client.bottom);
   SetWindowPos(text1_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Form3::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE:
-      SizeReadMeText();
+      PlaceNotes();
       return 0;
     case WM_CTLCOLORSTATIC:
       // A read-only box in a text box's own colours.

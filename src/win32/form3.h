@@ -2,22 +2,26 @@
 
 #include <windows.h>
 
+#include "app/readme.h"
 #include "win32/control_table.h"
 
 namespace vbe {
 
-// "ReadMe": the program's notes in one read-only box. Closing it destroys its window.
-class Form3 {
+// "ReadMe": the program's notes in one read-only box. It opens maximised; closing it destroys
+// its window.
+class Form3 : public ReadMeView {
  public:
   Form3();
-  ~Form3();
+  ~Form3() override;
   Form3(const Form3&) = delete;
   Form3& operator=(const Form3&) = delete;
 
   HWND Window() const { return window_; }
-  bool IsOpen() const { return window_ != nullptr; }
-  // Shows the window maximised the first time, later restored if minimised, in front.
-  void ShowInFront();
+
+  // ReadMeView
+  TwipSize ScreenPixels() const override;
+  void ShowNotes(std::u16string_view text) override;
+  void SizeNotes(TwipSize size) override;
 
  private:
   template <typename Form>
@@ -27,14 +31,13 @@ class Form3 {
     window_ = nullptr;
     text1_ = nullptr;
   }
-  // Sizes Text1 from the whole screen; a smaller window clips it to its client area, so the
-  // scroll bar stays in sight.
-  void SizeReadMeText();
+  // Gives Text1 its size from the load step; a smaller window clips it to its client area, so
+  // the scroll bar stays in sight.
+  void PlaceNotes();
 
   HWND window_ = nullptr;
-  HICON icon_ = nullptr;
   HWND text1_ = nullptr;
-  bool shown_ = false;
+  TwipSize notes_size_{0, 0};
   LayoutFonts fonts_;
 };
 

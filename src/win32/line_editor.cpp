@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/text_filter.h"
 #include "win32/wide_text.h"
 
 namespace vbe {
@@ -9,7 +10,13 @@ namespace {
 
 struct Subclass {
   WNDPROC original = nullptr;
+  bool filters = false;  // a line editor
   bool tab_leaves = false;
+  bool putting_back = false;  // TakeLineChange is mending the text
+  std::u16string accepted;    // the text as last filtered
+  // The line's length limit, which the filter keeps: the control's own would cut an insertion
+  // before it is filtered.
+  std::size_t limit = NoLengthLimit;
   std::function<void(WPARAM)> on_key_down;
   std::function<void()> on_return;
 };
@@ -21,11 +28,11 @@ Subclass* StateOf(HWND window) {
   return reinterpret_cast<Subclass*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-std::wstring ClipboardText(HWND owner) {
-  std::wstring text;
+std::u16string ClipboardText(HWND owner) {
+  std::u16string text;
   if (!OpenClipboard(owner)) return text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+    if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
       text = chars;
       GlobalUnlock(data);
     }
@@ -34,16 +41,40 @@ std::wstring ClipboardText(HWND owner) {
   return text;
 }
 
-void Paste(HWND edit) {
-  if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return;
-  std::wstring kept = KeepLineCharacters(ClipboardText(edit));
-  const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+// What a line editor keeps of text that replaces its selection: the first characters the filter
+// takes that fit.
+std::u16string KeptOfInsertion(HWND edit, std::u16string_view inserted) {
   DWORD start = 0, end = 0;
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
-  const std::size_t remaining = length - (end - start);
-  const std::size_t room = limit > remaining ? limit - remaining : 0;
-  if (kept.size() > room) kept.resize(room);
+  return FilterLineText(inserted, RoomLeft(length, end - start, StateOf(edit)->limit));
+}
+
+void Paste(HWND edit) {
+  if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return;
+  const std::wstring kept = Wide(KeptOfInsertion(edit, ClipboardText(edit)));
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+}
+
+// Takes the control's own edit back with its one step of undo and makes the filtered edit in
+// its place, so that undo steps back to the text before the edit, not to the refused one.
+// Where undo does not lead back there (text set by a program), the text is replaced whole.
+void PutBack(HWND edit, std::u16string_view before, std::u16string_view text) {
+  SendMessageW(edit, EM_UNDO, 0, 0);
+  // The undo step now holds the refused edit again.
+  SendMessageW(edit, EM_EMPTYUNDOBUFFER, 0, 0);
+  if (WindowText16(edit) != before) {
+    SetWindowText16(edit, text);
+    return;
+  }
+  std::size_t head = 0, tail = 0;
+  while (head < before.size() && head < text.size() && before[head] == text[head]) ++head;
+  while (tail < before.size() - head && tail < text.size() - head &&
+         before[before.size() - 1 - tail] == text[text.size() - 1 - tail]) {
+    ++tail;
+  }
+  SendMessageW(edit, EM_SETSEL, head, before.size() - tail);
+  const std::wstring kept = Wide(text.substr(head, text.size() - head - tail));
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
 }
 
@@ -68,18 +99,40 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
         return 0;
       }
       if (state->on_key_down) state->on_key_down(wparam);
-      break;
-    case WM_CHAR: {
-      const auto c = static_cast<wchar_t>(wparam);
-      if (c < 0x20) break;  // the editor's own commands: backspace, copy, paste, ...
-      const std::wstring kept = KeepLineCharacters(std::wstring_view(&c, 1));
-      if (kept.empty()) return 0;
-      return CallWindowProcW(original, window, message, kept[0], lparam);
-    }
-    case WM_PASTE:
-      if (!state->on_return) {
+      // Shift+Insert pastes as Ctrl+V does, through the filter.
+      if (state->filters && wparam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 &&
+          GetKeyState(VK_CONTROL) >= 0) {
         Paste(window);
         return 0;
+      }
+      break;
+    case WM_CHAR:
+      // Below space are the editor's own commands: backspace, copy, paste, ...
+      if (state->filters && wparam >= 0x20) {
+        const auto typed = static_cast<char16_t>(wparam);
+        const std::u16string kept = KeptOfInsertion(window, std::u16string_view(&typed, 1));
+        if (kept.empty()) return 0;
+        wparam = kept[0];
+      }
+      break;
+    case WM_PASTE:
+      if (state->filters) {
+        Paste(window);
+        return 0;
+      }
+      break;
+    case EM_REPLACESEL:
+    case WM_SETTEXT:
+      // Also another program's: the text is filtered before the length limit cuts it.
+      if (state->filters && lparam) {
+        const auto* text = reinterpret_cast<const char16_t*>(lparam);
+        const std::wstring kept = Wide(message == WM_SETTEXT ? FilterLineText(text, state->limit)
+                                                             : KeptOfInsertion(window, text));
+        const LRESULT result = CallWindowProcW(original, window, message, wparam,
+                                               reinterpret_cast<LPARAM>(kept.c_str()));
+        // A combo box reports no change of its edit's text set this way.
+        if (message == WM_SETTEXT && !state->putting_back) state->accepted = WindowText16(window);
+        return result;
       }
       break;
     case WM_NCDESTROY:
@@ -103,7 +156,30 @@ Subclass* Attach(HWND control) {
 }  // namespace
 
 void MakeLineEditor(HWND edit, std::function<void(WPARAM)> on_key_down) {
-  Attach(edit)->on_key_down = std::move(on_key_down);
+  Subclass* state = Attach(edit);
+  state->filters = true;
+  state->accepted = WindowText16(edit);
+  const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+  if (limit < 0x7FFFFFFE) state->limit = limit;
+  SendMessageW(edit, EM_LIMITTEXT, 0, 0);
+  state->on_key_down = std::move(on_key_down);
+}
+
+bool TakeLineChange(HWND edit) {
+  Subclass* state = StateOf(edit);
+  if (!state || !state->filters) return true;
+  if (state->putting_back) return false;
+  DWORD start = 0, end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  FilteredEdit filtered = FilterEdit(state->accepted, WindowText16(edit), end, state->limit);
+  if (filtered.changed) {
+    state->putting_back = true;
+    PutBack(edit, state->accepted, filtered.text);
+    SendMessageW(edit, EM_SETSEL, filtered.caret, filtered.caret);
+    state->putting_back = false;
+  }
+  state->accepted = std::move(filtered.text);
+  return true;
 }
 
 void LetTabLeave(HWND box) {

@@ -1,8 +1,7 @@
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -63,15 +62,9 @@ void Report(const vbe::StartDecision& start) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   // The arguments as the system gives them, in UTF-16; the decision reads them as UTF-8, and the
   // file is opened by its UTF-16 name.
-  int count = 0;
-  LPWSTR* wide_arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> wide;
+  const std::vector<std::filesystem::path> files = vbe::CommandLineArguments(GetCommandLineW());
   std::vector<std::string> arguments;
-  for (int k = 1; wide_arguments && k < count; ++k) {
-    wide.emplace_back(wide_arguments[k]);
-    arguments.push_back(vbe::WideToUtf8(wide.back()));
-  }
-  LocalFree(wide_arguments);
+  for (const auto& file : files) arguments.push_back(vbe::WideToUtf8(file.wstring()));
 
   const vbe::StartDecision start = vbe::DecideStart(arguments);
   if (!start.open_window) {
@@ -79,8 +72,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     return start.exit_status;
   }
   HANDLE running = CreateMutexW(nullptr, FALSE, RunningMutexName);
+  // A bind file named on the command line ("Open With" names it so) opens once the window is
+  // shown, so that a box about it stands over the window.
   const int status = vbe::RunEditor(instance, show, [&](vbe::Form1& form1) {
-    if (start.file) form1.OpenFromCommandLine(std::filesystem::path(wide[*start.file]));
+    if (start.file) form1.Behaviour().OpenFromCommandLine(std::span(&files[*start.file], 1));
   });
   if (running) CloseHandle(running);
   return status;

@@ -1,55 +1,15 @@
 #include "win32/wide_text.h"
 
-#include <windows.h>
-
-#include <optional>
-
-#include "platform/code_page.h"
-
 namespace vbe {
-namespace {
 
-constexpr unsigned char kSpacingMarkByte = 0x85;
-constexpr wchar_t kEllipsis = L'\u2026';
-
-bool IsSurrogate(wchar_t c) {
-  return c >= 0xD800 && c <= 0xDFFF;
+std::u16string WindowText16(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
+  return {text.begin(), text.end()};
 }
 
-std::optional<unsigned char> ByteOf(wchar_t c) {
-  if (IsSurrogate(c)) return std::nullopt;
-  if (c == SpacingMarkShown || c == kEllipsis) return kSpacingMarkByte;
-  return UnicodeToCp1252(static_cast<char32_t>(c));
-}
-
-}  // namespace
-
-std::wstring BindTextToWide(std::string_view bytes) {
-  std::wstring text;
-  text.reserve(bytes.size());
-  for (char b : bytes) {
-    const auto byte = static_cast<unsigned char>(b);
-    text +=
-        byte == kSpacingMarkByte ? SpacingMarkShown : static_cast<wchar_t>(Cp1252ToUnicode(byte));
-  }
-  return text;
-}
-
-std::string WideToBindTextLossy(std::wstring_view text) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  for (wchar_t c : text) bytes += static_cast<char>(ByteOf(c).value_or('?'));
-  return bytes;
-}
-
-std::wstring KeepLineCharacters(std::wstring_view text) {
-  std::wstring kept;
-  kept.reserve(text.size());
-  for (wchar_t c : text) {
-    if (!ByteOf(c) || (c < 0x20 && c != L'\t')) continue;
-    kept += c == kEllipsis ? SpacingMarkShown : c;
-  }
-  return kept;
+void SetWindowText16(HWND window, std::u16string_view text) {
+  SetWindowTextW(window, Wide(text).c_str());
 }
 
 std::wstring Utf8ToWide(std::string_view utf8) {

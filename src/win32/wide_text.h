@@ -1,25 +1,27 @@
 #pragma once
 
-#include <filesystem>
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
+#include "app/text_filter.h"
+
 namespace vbe {
 
-// The black square that stands for the spacing mark (byte 0x85) in the editors and the preview.
-inline constexpr wchar_t SpacingMarkShown = L'\u25A0';
+// Windows' wchar_t is UTF-16, as the behaviour's text is: the two convert unit for unit.
+inline std::wstring Wide(std::u16string_view text) {
+  return {text.begin(), text.end()};
+}
 
-// Bytes of the code page as the controls show them: byte for character through our own
-// Windows-1252 table (never the system's code page), 0x85 as the black square.
-std::wstring BindTextToWide(std::string_view bytes);
+// Bytes of the code page as the controls show them (text_filter.h).
+inline std::wstring BindTextToWide(std::string_view bytes) {
+  return Wide(BindTextToUtf16(bytes));
+}
 
-// The bytes of a control's text: the black square and the ellipsis both become 0x85, and "?"
-// stands for a character the code page cannot carry (the line editors let none in).
-std::string WideToBindTextLossy(std::wstring_view text);
-
-// What a line editor keeps of typed or pasted text: characters the code page can carry, tab,
-// and no other control character; an ellipsis becomes the black square it is saved as.
-std::wstring KeepLineCharacters(std::wstring_view text);
+// A window's or control's text, and setting it.
+std::u16string WindowText16(HWND window);
+void SetWindowText16(HWND window, std::u16string_view text);
 
 // UTF-8 message texts for the system's dialogs, and back.
 std::wstring Utf8ToWide(std::string_view utf8);

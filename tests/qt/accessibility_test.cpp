@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "qt/form2.h"
+#include "forms/locator_window.h"
+#include "forms/main_window.h"
+#include "qt/locator_widget.h"
 #include "qt/main_window_fixture.h"
 
 namespace vbe {
@@ -49,7 +51,7 @@ TEST_P(SpokenControl, HasItsNameAndRole) {
   QWidget* window = form.get();
   if (name.startsWith("Form2.")) {
     Click("Command7");
-    window = form->findChild<Form2*>();
+    window = form->findChild<LocatorWidget*>();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name), LocatorTitle);
     name.remove("Form2.");

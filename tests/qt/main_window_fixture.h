@@ -13,7 +13,7 @@
 #include <initializer_list>
 #include <memory>
 
-#include "qt/form1.h"
+#include "qt/main_window_widget.h"
 #include "support/editor_fixture.h"
 
 // Test messages show Qt's strings as text.
@@ -76,9 +76,9 @@ class MainWindowTest : public EditorTest {
   // A new main window over `drives`; without the fakes it uses its own dialogs or audio.
   void Build(bool scripted_dialogs = true, bool recorded_audio = true) {
     form.reset();
-    form = std::make_unique<Form1>(Form1Host{drives, scripted_dialogs ? &dialogs : nullptr,
-                                             [this] { ++program_ends; },
-                                             recorded_audio ? &audio : nullptr});
+    form = std::make_unique<MainWindowWidget>(
+        Form1Host{drives, scripted_dialogs ? &dialogs : nullptr, [this] { ++program_ends; },
+                  recorded_audio ? &audio : nullptr});
   }
 
   template <typename T = QWidget>
@@ -107,8 +107,11 @@ class MainWindowTest : public EditorTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
 
+  // The bind the window holds.
+  MainWindow& Bind() { return form->Behaviour(); }
+
   int program_ends = 0;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindowWidget> form;
 };
 
 }  // namespace vbe::testing

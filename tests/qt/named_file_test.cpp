@@ -49,12 +49,12 @@ class ModalWatch {
   QTimer timer_;
 };
 
-// The program started with a file name, through the window's own Qt dialogs and audio.
+// The program started with a file name, through the window's own Qt dialogs.
 class CommandLine : public testing::MainWindowTest {
  protected:
   CommandLine() {
-    Build(false, false);
-    form->SetColour(TextColour::White);
+    Build(false, true);
+    Bind().SetColour(TextColour::White);
     SetLines({"before"});
   }
   void StartWith(const fs::path& file) {
@@ -69,22 +69,11 @@ TEST_F(CommandLine, OpensTheFileAsOpenWouldWithoutCueOrBox) {
   ModalWatch modals(form.get());
   StartWith(file);
 
-  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), kArt[k - 1]) << k;
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(Bind().Line(k), kArt[k - 1]) << k;
   EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
-  EXPECT_EQ(form->FileName(), file);
-  EXPECT_FALSE(form->AudioStarted()) << "no cue";
+  EXPECT_EQ(Bind().FileName(), file);
+  EXPECT_TRUE(audio.commands.empty()) << "no cue";
   EXPECT_TRUE(modals.seen.empty()) << "neither a dialog nor a box";
-}
-
-TEST_F(CommandLine, ARelativeNameIsTakenFromTheCurrentFolder) {
-  WriteBytes(disk / "here.cfg", BindBytes(kArt, TextColour::White));
-  const fs::path previous = fs::current_path();
-  fs::current_path(disk.path());
-  StartWith("here.cfg");
-  fs::current_path(previous);
-
-  EXPECT_EQ(form->FileName(), disk / "here.cfg");
-  EXPECT_EQ(form->Line(3), kArt[2]);
 }
 
 TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) {
@@ -96,9 +85,9 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsNamedInOneStopBoxOverTheShownWindow) 
                                              "%2\n\nNo such file or directory. (over)")
                                          .arg(int(QMessageBox::Critical))
                                          .arg(Native(file))));
-  EXPECT_EQ(form->Line(1), "before");
-  EXPECT_EQ(form->FileName(), file) << "the save dialog starts from the name given";
-  EXPECT_FALSE(form->AudioStarted());
+  EXPECT_EQ(Bind().Line(1), "before");
+  EXPECT_EQ(Bind().FileName(), file) << "the save dialog starts from the name given";
+  EXPECT_TRUE(audio.commands.empty());
 }
 
 // A drag from the file manager: what it carries and the control it comes over.
@@ -140,13 +129,13 @@ TEST_P(Drop, OneLocalFileOpensWithoutCueOrDialogAndAnythingElseIsRefused) {
   QCoreApplication::processEvents();
 
   if (c.opened) {
-    for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), kArt[k - 1]) << k;
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(Bind().Line(k), kArt[k - 1]) << k;
     EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(form->FileName(), disk / "art.cfg");
+    EXPECT_EQ(Bind().FileName(), disk / "art.cfg");
   } else {
-    EXPECT_EQ(form->Line(1), "before");
+    EXPECT_EQ(Bind().Line(1), "before");
     EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
-    for (int k = 2; k <= 8; ++k) EXPECT_EQ(form->Line(k), "") << k;
+    for (int k = 2; k <= 8; ++k) EXPECT_EQ(Bind().Line(k), "") << k;
   }
   EXPECT_TRUE(audio.commands.empty()) << "no cue";
   EXPECT_TRUE(dialogs.file_requests.empty()) << "no dialog";

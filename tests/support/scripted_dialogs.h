@@ -35,6 +35,8 @@ class ScriptedDialogs : public UserDialogs {
   std::vector<Box> boxes;
   std::vector<FileRequest> file_requests;
   std::function<void()> on_file_dialog;  // run when a file dialog opens, before it answers
+  std::string file_filter;               // as the main window set the file dialog up
+  int file_flags = 0;
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override {
     boxes.push_back({std::string(text), std::string(title), style});
@@ -42,6 +44,10 @@ class ScriptedDialogs : public UserDialogs {
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
+  }
+  void SetFileDialog(std::string_view filter_list, int flags) override {
+    file_filter = filter_list;
+    file_flags = flags;
   }
   std::optional<std::filesystem::path> ChooseFile(
       FileDialogMode mode, const std::filesystem::path& file_name) override {

@@ -34,7 +34,6 @@ std::vector<std::wstring> Items(HWND list) {
   return items;
 }
 
-const std::wstring kDefaultFolder = L"c:\\program files\\Vellmar\\main";
 
 // The locator over drive c: (a fresh folder with c:\games\vellmar, whose autoexec.cfg
 // exists, and c:\empty) and drive d:, a folder that does not exist.
@@ -80,20 +79,8 @@ TEST_F(Locator, OpensOnceCentredOverTheMainWindowWithTheDrivesAndTheFirstDrivesR
   EXPECT_EQ(WindowsTitled(L"Locate Autoexec file"), 1);
 }
 
-TEST_F(Locator, OkTestsTheOpenedFolderWritesItIntoText15AndClosesAndCancelChangesNothing) {
-  WriteBytes(disk / "autoexec.cfg", "");  // the root has one too: only the opened folder counts
-  OpenItem(L"empty");
-  SendMessageW(In("Dir1"), LB_SETCURSEL, 0, 0);  // c:\ highlighted, c:\empty open
-  Click(In("Command1"));
-  EXPECT_EQ(
-      dialogs.boxes,
-      (Boxes{{"Sorry, can't find the autoexec.cfg file in that folder", "File not found", 16}}));
-  ASSERT_NE(Locate(), nullptr);
-  EXPECT_EQ(WindowText(Get("Text15")), kDefaultFolder);
-
-  OpenItem(L"c:\\");
+TEST_F(Locator, OkWritesTheOpenedFolderIntoText15AndClosesAndCancelChangesNothing) {
   OpenItem(L"games");
-  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
   OpenItem(L"vellmar");
   Click(In("Command1"));
   EXPECT_EQ(WindowText(Get("Text15")), L"c:\\games\\vellmar");
@@ -101,13 +88,33 @@ TEST_F(Locator, OkTestsTheOpenedFolderWritesItIntoText15AndClosesAndCancelChange
   EXPECT_EQ(WindowsTitled(L"Locate Autoexec file"), 0);
 
   Click(Get("Command7"));
+  OpenItem(L"empty");
   Click(In("Command2"));
   EXPECT_EQ(Locate(), nullptr);
   EXPECT_EQ(WindowText(Get("Text15")), L"c:\\games\\vellmar");
-  Click(Get("Command7"));  // a new locator starts afresh, at the root
-  Click(In("Command1"));
-  EXPECT_EQ(WindowText(Get("Text15")), L"c:\\") << "the root keeps its backslash";
-  EXPECT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(Locator, TheOpenedFolderIsTheSelectedOneAndADoubleClickOpensButASelectionDoesNot) {
+  OpenItem(L"games");
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
+  EXPECT_EQ(SendMessageW(In("Dir1"), LB_GETCURSEL, 0, 0), 1) << "the opened folder";
+  SendMessageW(In("Dir1"), WM_KEYDOWN, VK_RETURN, 0);  // opens it again: the same rows
+  Pump();
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
+
+  // A selection moved by the user changes nothing; a double-click opens.
+  const auto notify = [&](int code) {
+    SendMessageW(Locate(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(In("Dir1")), code),
+                 reinterpret_cast<LPARAM>(In("Dir1")));
+    Pump();
+  };
+  SendMessageW(In("Dir1"), LB_SETCURSEL, 0, 0);
+  notify(LBN_SELCHANGE);
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"games", L"vellmar"}));
+  notify(LBN_DBLCLK);
+  EXPECT_EQ(Items(In("Dir1")), (std::vector<std::wstring>{L"c:\\", L"empty", L"games"}));
+  EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 TEST_F(Locator, ADriveThatCannotBeEnteredIsReportedAndTheFoldersStay) {

@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "forms/locator_window.h"
+#include "forms/main_window.h"
+#include "forms/readme_window.h"
 #include "support/recording_audio.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -17,17 +20,29 @@
 
 namespace vbe::testing {
 
+// The table of one of the program's windows, told by its window class.
+inline std::span<const ControlRow> TableOf(HWND window) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring_view(name) == L"VbeForm2") return LocatorWindowControls();
+  if (std::wstring_view(name) == L"VbeForm3") return {&ReadMeTextRow, 1};
+  return MainWindowControls();
+}
+
 // The control of that name in a window; the test fails clearly when there is none.
 inline HWND Control(HWND window, const char* name) {
-  HWND control = FindControl(window, name);
+  HWND control = FindControl(window, TableOf(window), name);
   if (!control) throw std::runtime_error(std::string("no control named ") + name);
   return control;
 }
 
+inline const char* NameOf(HWND control) {
+  const ControlRow* row = RowOf(TableOf(GetParent(control)), control);
+  return row ? row->name : "(unnamed)";
+}
+
 inline std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
-  return text;
+  return Wide(WindowText16(window));
 }
 
 // Runs what is waiting in the thread's queue, as the message loop would.

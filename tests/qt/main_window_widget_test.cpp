@@ -1,12 +1,17 @@
-#include "qt/form1.h"
+// The main window as Qt realises it: its controls, their events reaching the behaviour, the
+// line filter on every way text enters a line, and the real message box and file dialog.
+#include "qt/main_window_widget.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -15,12 +20,16 @@
 #include <tuple>
 #include <vector>
 
+#include "app/text_filter.h"
 #include "core/preview.h"
+#include "forms/main_window.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
+#include "qt/locator_widget.h"
 #include "qt/main_window_fixture.h"
 #include "qt/qt_audio.h"
 #include "qt/qt_dialogs.h"
+#include "qt/readme_widget.h"
 #include "sound/command_interpreter.h"
 #include "support/editor_fixture.h"
 
@@ -44,23 +53,23 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
     EXPECT_EQ(control->isHidden(), !row.visible) << row.name;
     EXPECT_EQ(control->isEnabled(), row.enabled) << row.name;
   }
-  EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
-  EXPECT_EQ(Control<QCheckBox>("Check1")->checkState(), Qt::Checked);
-  auto* combo = Control<QComboBox>("Combo1");
-  EXPECT_EQ(form->Key(), "Choose your key");
+  EXPECT_TRUE(Control<QRadioButton>(kWhiteOption)->isChecked());
+  EXPECT_EQ(Control<QCheckBox>(kAutoPreviewCheck)->checkState(), Qt::Checked);
+  auto* combo = Control<QComboBox>(kKeyChooser);
+  EXPECT_EQ(Bind().Key(), "Choose your key");
   EXPECT_EQ(combo->currentIndex(), -1) << "the prompt, no entry, is shown";
   ASSERT_EQ(combo->count(), 76);
   EXPECT_EQ(combo->itemText(26), "\\") << "in the catalogue's order";
-  EXPECT_EQ(Control<QLineEdit>("Text15")->text(), "c:\\program files\\Vellmar\\main");
+  EXPECT_EQ(Control<QLineEdit>(kAutoexecFolderBox)->text(), "c:\\program files\\Vellmar\\main");
 }
 
 TEST_F(MainWindow, TabFollowsTheLayoutFromNew) {
   ShowAndFocus();
-  EXPECT_EQ(QApplication::focusWidget(), Control("Command1"));
+  EXPECT_EQ(QApplication::focusWidget(), Control(kNewButton));
   ExpectTabOrder({"Command3", "Command4", "Text1",    "Text2",    "Text3",    "Text4",    "Text5",
                   "Text6",    "Text7",    "Text8",    "Option1",  "Text14",   "Command6", "Text15",
                   "Check2",   "Combo1",   "Command7", "Command8", "Command9", "Command1"});
-  EXPECT_EQ(form->Lines(), BindLines{}) << "Tab typed nothing into the editors";
+  EXPECT_EQ(Bind().Lines(), BindLines{}) << "Tab typed nothing into the editors";
 }
 
 class AccessKey : public MainWindow,
@@ -75,24 +84,94 @@ TEST_P(AccessKey, ClicksItsButton) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, AccessKey,
-                         ::testing::Values(std::pair{Qt::Key_N, "Command1"},
-                                           std::pair{Qt::Key_O, "Command3"},
-                                           std::pair{Qt::Key_S, "Command4"},
-                                           std::pair{Qt::Key_X, "Command6"}));
+                         ::testing::Values(std::pair{Qt::Key_N, kNewButton},
+                                           std::pair{Qt::Key_O, kOpenButton},
+                                           std::pair{Qt::Key_S, kSaveButton},
+                                           std::pair{Qt::Key_X, kExitButton}));
 
-TEST_F(MainWindow, EditorsTakeAtMost36TypedCharactersOfTheCodePage) {
+// Each control that carries a command reaches the behaviour with it when clicked.
+TEST_F(MainWindow, EveryClickReachesTheBehaviourAsItsRowsCommand) {
   ShowAndFocus();
-  Editor(3)->setFocus();
-  for (char16_t typed : {u'\u3042', u'\u00E9', u'\u2026'}) {
-    QTest::sendKeyEvent(QTest::Click, Editor(3), Qt::Key_unknown, QString(QChar(typed)), {});
+  auto* preview = Control<QPlainTextEdit>(kPreviewBox);
+  struct Reached {
+    const char* control;
+    std::function<bool()> seen;
+  };
+  const Reached reached[] = {
+      {kNewButton,
+       [&] { return dialogs.boxes.size() == 1 && dialogs.boxes[0].title == "WaRnInG!"; }},
+      {kStopCueButton,
+       [&] {
+         return audio.commands == std::vector<std::string>{"stop sound", "close sound"};
+       }},
+      {kOpenButton,
+       [&] {
+         return dialogs.file_requests.size() == 1 &&
+                dialogs.file_requests[0].mode == FileDialogMode::Open;
+       }},
+      {kSaveButton,
+       [&] {
+         return dialogs.file_requests.size() == 1 &&
+                dialogs.file_requests[0].mode == FileDialogMode::Save;
+       }},
+      {kAutoPreviewCheck, [&] { return Control(kUpdatePreviewButton)->isEnabled(); }},
+      {kUpdatePreviewButton,
+       [&] { return preview->toPlainText() == QString("late") + QString(7, '\n'); }},
+      {kYellowOption,
+       [&] { return preview->palette().color(QPalette::Text) == QColor(Qt::yellow); }},
+      {kWhiteOption, [&] { return preview->palette().color(QPalette::Text) == QColor(Qt::white); }},
+      {kSpacingFixerButton,
+       [&] {
+         return dialogs.boxes.size() == 1 && dialogs.boxes[0].title == "Spacing Fixer Warning";
+       }},
+      {kLocateButton, [&] { return form->findChild<LocatorWidget*>() != nullptr; }},
+      {kReadMeButton,
+       [&] {
+         return std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget* w) {
+           return dynamic_cast<ReadMeWidget*>(w) && w->isVisible();
+         });
+       }},
+      {kExitButton, [&] { return program_ends == 1; }},
+  };
+  for (const Reached& r : reached) {
+    dialogs.boxes.clear();
+    dialogs.file_requests.clear();
+    audio.commands.clear();
+    Click(r.control);
+    if (std::string_view(r.control) == kAutoPreviewCheck) Editor(1)->setText("late");
+    EXPECT_TRUE(r.seen()) << r.control;
   }
-  EXPECT_EQ(Editor(3)->text(), QString::fromUtf16(u"\u00E9\u25A0")) << "the kana refused";
-  QTest::keyClicks(Editor(3), QString(35, 'x'));
-  EXPECT_EQ(form->Line(3), "\xE9\x85" + std::string(34, 'x')) << "the 37th refused";
-  Editor(3)->setCursorPosition(1);
-  QTest::keyClick(Editor(3), Qt::Key_Q);
-  EXPECT_EQ(form->Line(3), "\xE9\x85" + std::string(34, 'x')) << "also within the line";
-  EXPECT_EQ(Editor(3)->cursorPosition(), 1);
+}
+
+class LineEditor : public MainWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LineEditor, Takes36TypedCharactersAndNoMore) {
+  ShowAndFocus();
+  Editor(GetParam())->setFocus();
+  QTest::keyClicks(Editor(GetParam()), QString(37, 'x'));
+  EXPECT_EQ(Editor(GetParam())->text(), QString(36, 'x'));
+  EXPECT_EQ(Bind().Line(GetParam()), std::string(36, 'x'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Text1To8, LineEditor, ::testing::Range(1, 9));
+
+// A refused character, typed or pasted, changes nothing, and Ctrl+Z still steps back.
+TEST_F(MainWindow, ARefusedCharacterKeepsTheLinesUndoHistory) {
+  ShowAndFocus();
+  QLineEdit* editor = Editor(3);
+  editor->setFocus();
+  QTest::keyClicks(editor, "abc");
+  testing::Type(editor, QString::fromUtf16(u"\u263A\u3042"));
+  EXPECT_EQ(editor->text(), "abc");
+  testing::Type(editor, QString::fromUtf16(u"\u00E9\u2026"));
+  EXPECT_EQ(editor->text(), QString::fromUtf16(u"abc\u00E9\u25A0")) << "an ellipsis as the mark";
+  QTest::keyClicks(editor, QString(31, 'x'));
+  testing::Type(editor, "y");
+  EXPECT_EQ(editor->text().size(), 36) << "the 37th refused";
+  QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(editor->text(), "") << "the typing undone";
+  QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(editor->text().size(), 36) << "and redone";
 }
 
 class LockedBox : public MainWindow, public ::testing::WithParamInterface<const char*> {};
@@ -111,6 +190,7 @@ TEST_P(LockedBox, TakesNoTypingButCanBeSelected) {
   box->setFocus();
   QTest::keyClicks(box, "typed");
   for (auto key : {Qt::Key_Backspace, Qt::Key_Delete}) QTest::keyClick(box, key);
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(text(), before);
   QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
   const QString selected = qobject_cast<QLineEdit*>(box)
@@ -119,7 +199,37 @@ TEST_P(LockedBox, TakesNoTypingButCanBeSelected) {
   EXPECT_EQ(selected.size(), before.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(PreviewAndFolder, LockedBox, ::testing::Values("Text14", "Text15"));
+INSTANTIATE_TEST_SUITE_P(PreviewAndFolder, LockedBox,
+                         ::testing::Values(kPreviewBox, kAutoexecFolderBox));
+
+enum class PasteWay { CtrlV, ShiftInsert, ContextMenu };
+
+// Pastes the clipboard into `editor` the way a user would.
+void PasteInto(QLineEdit* editor, PasteWay way) {
+  switch (way) {
+    case PasteWay::CtrlV:
+      QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+      break;
+    case PasteWay::ShiftInsert:
+      QTest::keyClick(editor, Qt::Key_Insert, Qt::ShiftModifier);
+      break;
+    case PasteWay::ContextMenu: {
+      QContextMenuEvent menu_event(QContextMenuEvent::Mouse, editor->rect().center(),
+                                   editor->mapToGlobal(editor->rect().center()));
+      QApplication::sendEvent(editor, &menu_event);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr);
+      const QList<QAction*> actions = menu->actions();
+      const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+        return action->text().startsWith("&Paste");
+      });
+      ASSERT_NE(paste, actions.end());
+      (*paste)->trigger();
+      menu->close();
+      break;
+    }
+  }
+}
 
 struct Paste {
   const char16_t* before;
@@ -128,131 +238,110 @@ struct Paste {
   const char16_t* after;
 };
 
-class LinePaste : public MainWindow, public ::testing::WithParamInterface<Paste> {};
+class LinePaste : public MainWindow,
+                  public ::testing::WithParamInterface<std::tuple<PasteWay, Paste>> {};
 
-// The code page's characters and tabs are kept, the first ones that fit in 36.
+// The code page's characters and tabs are kept, the first ones that fit in 36, and Ctrl+Z
+// takes the paste back.
 TEST_P(LinePaste, KeepsWhatTheCodePageCarriesUpTo36) {
-  const Paste& paste = GetParam();
+  const auto& [way, paste] = GetParam();
   ShowAndFocus();
-  Editor(4)->setText(QString::fromUtf16(paste.before));
-  Editor(4)->setFocus();
-  Editor(4)->setSelection(paste.from, paste.to - paste.from);
+  Editor(5)->setText(QString::fromUtf16(paste.before));
+  Editor(5)->setFocus();
+  Editor(5)->setSelection(paste.from, paste.to - paste.from);
   QGuiApplication::clipboard()->setText(QString::fromUtf16(paste.pasted));
-  QTest::keyClick(Editor(4), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(Editor(4)->text(), QString::fromUtf16(paste.after));
+  PasteInto(Editor(5), way);
+  EXPECT_EQ(Editor(5)->text(), QString::fromUtf16(paste.after));
+  QTest::keyClick(Editor(5), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Editor(5)->text(), QString::fromUtf16(paste.before));
 }
+
+const char16_t k36[] = u"0123456789abcdefghijklmnopqrstuvwxyz";
+const char16_t k33abc[] = u"0123456789abcdefghijklmnopqrstuvwabc";
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, LinePaste,
-    ::testing::Values(Paste{u"", 0, 0, u"\U0001F600\U0001F600 Hello world, this is a bind line!!",
-                            u" Hello world, this is a bind line!!"},
-                      Paste{u"abcdef", 3, 3, u"0123456789012345678901234567890123456789",
-                            u"abc012345678901234567890123456789def"},
-                      Paste{u"abc old def", 4, 7, u"\U0001F600new\u3042 text", u"abc new text def"},
-                      Paste{u"", 0, 0, u"a\tb\t", u"a\tb\t"},
-                      Paste{u"", 0, 0, u"a\rb\nc\u0001d\u001Fe\u0000", u"abcde"}));
+    WaysAndTexts, LinePaste,
+    ::testing::Combine(
+        ::testing::Values(PasteWay::CtrlV, PasteWay::ShiftInsert, PasteWay::ContextMenu),
+        ::testing::Values(
+            Paste{u"", 0, 0, u"X\u0141\u00F3d\u017A\u4E2D\u6587\U0001F600\u0007Y\u2026",
+                  u"X\u00F3dY\u25A0"},
+            Paste{u"abcdef", 3, 3, u"0123456789012345678901234567890123456789",
+                  u"abc012345678901234567890123456789def"},
+            Paste{k36, 33, 36, u"abc", k33abc},
+            Paste{u"abc old def", 4, 7, u"\U0001F600new\u3042 text", u"abc new text def"},
+            Paste{u"", 0, 0, u"a\rb\nc\u0001d\u007Fe\u0081\u009D\tf", u"abcde\tf"})));
 
-TEST_F(MainWindow, TabsAreKeptWhenSetAndWhenABindIsOpenedAndSavedAgain) {
-  form->SetLine(2, std::string(30, 'a') + "\t" + std::string(9, 'b'));
-  EXPECT_EQ(form->Line(2), std::string(30, 'a') + "\t" + std::string(5, 'b')) << "36 kept";
-  const BindLines lines = {"a\tb", "\t\tart", "", "", "", "", "", "end\t!"};
-  WriteBytes(disk / "tabs.cfg", BindBytes(lines, TextColour::White));
-  dialogs.file_choices = {disk / "tabs.cfg", disk / "again.cfg"};
-  Click("Command3");
-  EXPECT_EQ(form->Line(2), "\t\tart");
-  Click("Command4");
-  EXPECT_EQ(ReadBytes(disk / "again.cfg"), ReadBytes(disk / "tabs.cfg"));
-}
-
-// Bytes 0x20 to 0xFF but the double quote, typed (control characters pasted); no line ends in a
-// space, which is padding.
-BindLines EveryCharacter() {
-  BindLines typed;
-  for (int b = 0x20, i = 0; b <= 0xFF; ++b) {
-    if (b != '"') typed[i++ % 8] += static_cast<char>(b);
-  }
-  return typed;
-}
-
-TEST_F(MainWindow, EveryCharacterTypedSurvivesSaveAndOpen) {
-  const BindLines typed = EveryCharacter();
+// The issue's hostile paste, saved: the same bytes as on every system.
+TEST_F(MainWindow, AShiftInsertPasteOfHostileTextSavesOnlyWhatTheLineShows) {
   ShowAndFocus();
-  for (int k = 1; k <= 8; ++k) {
-    Editor(k)->setFocus();
-    for (char c : typed[k - 1]) {
-      const QString text = BindTextToQString(std::string(1, c));
-      text[0].isPrint() ? QTest::sendKeyEvent(QTest::Click, Editor(k), Qt::Key_unknown, text, {})
-                        : Editor(k)->insert(text);
-    }
-  }
-  QTest::mouseClick(Control("Option2"), Qt::LeftButton);
-  dialogs.file_choices = {disk / "all.cfg", disk / "all.cfg"};
-  Click("Command4");
-  EXPECT_EQ(ReadBytes(disk / "all.cfg"), BindBytes(typed, TextColour::Yellow));
-  SetLines({});
-  Click("Option1");
-  Click("Command3");
-  for (int k = 1; k <= 8; ++k) EXPECT_EQ(form->Line(k), typed[k - 1]) << k;
-  EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
+  Editor(5)->setFocus();
+  QGuiApplication::clipboard()->setText(
+      QString::fromUtf16(u"X\u0141\u00F3d\u017A\u4E2D\u6587\U0001F600\u0007Y\u2026"));
+  QTest::keyClick(Editor(5), Qt::Key_Insert, Qt::ShiftModifier);
+  dialogs.file_choices = {disk / "hostile.cfg"};
+  Click(kSaveButton);
+  EXPECT_EQ(ReadBytes(disk / "hostile.cfg"), BindBytes({"", "", "", "",
+                                                        "X\xF3"
+                                                        "dY\x85",
+                                                        "", "", ""},
+                                                       TextColour::White));
 }
 
-class NewBindAnswer : public MainWindow, public ::testing::WithParamInterface<Answer> {};
+TEST_F(MainWindow, DroppedTextAndAnInputMethodGoThroughTheFilter) {
+  ShowAndFocus();
+  QLineEdit* editor = Editor(2);
+  editor->setText("[]");
+  QMimeData data;
+  data.setText(QString::fromUtf16(u"a\u263Ab\u0007c\u2026"));
+  const QPoint at(editor->width() - 4, editor->height() / 2);  // after "[]"
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor, &drop);
+  EXPECT_TRUE(drop.isAccepted());
+  EXPECT_EQ(editor->text(), QString::fromUtf16(u"[]abc\u25A0"));
 
-TEST_P(NewBindAnswer, EmptiesTheLinesOnlyOnYes) {
-  SetLines({"one", "", "three"});
-  dialogs.answers = {GetParam()};
-  Click("Command1");
-  const bool emptied = GetParam() == Answer::Yes;
-  EXPECT_EQ(form->Line(1), emptied ? "" : "one");
-  EXPECT_EQ(form->Line(3), emptied ? "" : "three");
-  EXPECT_EQ(dialogs.boxes, testing::Boxes(1, {"Start a new file? Are you sure?", "WaRnInG!", 19}));
+  editor->setFocus();
+  QInputMethodEvent input;
+  input.setCommitString(QString::fromUtf16(u"\u00E9\u4E2D\u2026"));
+  QApplication::sendEvent(editor, &input);
+  EXPECT_EQ(editor->text(), QString::fromUtf16(u"[]abc\u25A0\u00E9\u25A0"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, NewBindAnswer,
-                         ::testing::Values(Answer::No, Answer::Cancel, Answer::Yes));
+TEST_F(MainWindow, TheKeyChooserFiltersItsTextAndTakesNoTypedNameIntoItsList) {
+  ShowAndFocus();
+  auto* combo = Control<QComboBox>(kKeyChooser);
+  QLineEdit* typing = combo->lineEdit();
+  typing->setFocus();
+  typing->selectAll();
+  testing::Type(typing, QString::fromUtf16(u"p\u263A"));
+  QTest::keyClick(typing, Qt::Key_Return);
+  EXPECT_EQ(combo->count(), 76);
+  EXPECT_EQ(Bind().Key(), "p");
+  QGuiApplication::clipboard()->setText(QString::fromUtf16(u"\u0007q\u2026"));
+  QTest::keyClick(typing, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Bind().Key(), "pq\x85");
+}
 
 TEST_F(MainWindow, CheckingTheAutoexecOptionTakesTwoStatesOnly) {
   ShowAndFocus();
-  auto* check2 = Control<QCheckBox>("Check2");
+  auto* check2 = Control<QCheckBox>(kAutoexecCheck);
   for (Qt::CheckState state : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
     QTest::mouseClick(check2, Qt::LeftButton);
     EXPECT_EQ(check2->checkState(), state);
-    EXPECT_EQ(form->AddToAutoexec(), state == Qt::Checked);
+    EXPECT_EQ(Bind().AddToAutoexec(), state == Qt::Checked);
   }
 }
 
-// Whatever goes wrong inside a command, the window stays and says so.
-TEST_F(MainWindow, ACommandThatThrowsIsStoppedWithAMessageAndTheLinesStay) {
-  form->SetLine(1, "keep me");
-  dialogs.on_file_dialog = [] { throw std::runtime_error("the disk went away"); };
-  Click("Command4");
-  EXPECT_EQ(dialogs.boxes,
-            testing::Boxes({{"The command stopped: the disk went away", "Error", 16}}));
-  EXPECT_EQ(form->Line(1), "keep me");
-  EXPECT_EQ(program_ends, 0);
-}
-
-TEST_F(MainWindow, TheHiddenStopButtonAndExitSendTheirCuesAndExitEndsTheProgramOnce) {
-  Click("Command2");
-  EXPECT_EQ(audio.commands, (std::vector<std::string>{"stop sound", "close sound"}));
-  Click("Command6");
-  EXPECT_EQ(audio.commands,
-            (std::vector<std::string>{"stop sound", "close sound", "stop sound", "close sound",
-                                      "open waveaudio!c:\\windows\\media\\robotz~8.wav alias sound",
-                                      "play sound"}));
+TEST_F(MainWindow, TheCloseControlExitsWithTheCueOnce) {
+  form->close();
   form->close();
   EXPECT_EQ(program_ends, 1);
-  Build();
-  form->close();
-  EXPECT_EQ(program_ends, 2) << "the close control alone";
+  EXPECT_EQ(audio.commands.back(), "play sound");
 }
 
-TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
-  Build(true, false);
-  EXPECT_FALSE(form->AudioStarted());
-  Click("Command2");
-  EXPECT_TRUE(form->AudioStarted());
-
+TEST_F(MainWindow, TheHostAudioLoadsAGeneratedWavAndRefusesAFileThatIsNone) {
   // A mono 8 kHz 8-bit WAV file of 800 samples.
   const char header[] =
       "RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
@@ -271,10 +360,6 @@ TEST_F(MainWindow, TheHostAudioIsMadeOnTheFirstCueAndLoadsAGeneratedWav) {
   EXPECT_EQ(host->SendCommand("open waveaudio!c:\\windows\\media\\robot~15.wav alias sound"),
             AudioError::DeviceFailed);
 }
-
-const QString kSquare = QString::fromUtf16(u"\u25A0");
-
-using LineEditors = MainWindow;
 
 using Press = std::tuple<Qt::Key, Qt::KeyboardModifiers, int>;  // key, modifiers, step
 class LineNavigation : public MainWindow, public ::testing::WithParamInterface<Press> {};
@@ -303,108 +388,52 @@ INSTANTIATE_TEST_SUITE_P(Keys, LineNavigation,
                                            Press{Qt::Key_Down, Qt::ShiftModifier, +1},
                                            Press{Qt::Key_PageDown, Qt::NoModifier, 0}));
 
-TEST_F(LineEditors, SpacingFixerRecomposesThePreviewAtEachReplacement) {
-  const QStringList before = {
-      "abc", "", "0123456789abcdefghijklmnopqrstuvwxyz", "  art", "", " x", "q", "end"};
-  SetLines(before);
-  std::vector<QString> previews;
-  QObject::connect(Control<QPlainTextEdit>("Text14"), &QPlainTextEdit::textChanged,
-                   [this, &previews] { previews.push_back(PreviewText()); });
-
-  dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
-  Click("Command9");
-  // After the k-th replacement the preview already shows it above the lines still unchanged.
-  ASSERT_EQ(previews.size(), 8u);
-  QStringList marked;
-  for (int k = 1; k <= 8; ++k) {
-    marked << kSquare + before[k - 1].mid(1);
-    EXPECT_EQ(previews[k - 1], (marked + before.mid(k)).join('\n')) << k;
-    EXPECT_EQ(Editor(k)->cursorPosition(), 1) << k;
+// Check1 steps through cleared, greyed and checked; only checked follows the edits, and
+// Update Preview is enabled whenever Check1 is not checked.
+TEST_F(MainWindow, AutoPreviewFollowsTheEditsOnlyWhileChecked) {
+  auto* check1 = Control<QCheckBox>(kAutoPreviewCheck);
+  const std::tuple<Qt::CheckState, const char*, bool> states[] = {
+      {Qt::Unchecked, "cleared", false},
+      {Qt::PartiallyChecked, "greyed", false},
+      {Qt::Checked, "checked", true}};
+  for (const auto& [state, name, follows] : states) {
+    Click(kAutoPreviewCheck);
+    ASSERT_EQ(check1->checkState(), state);
+    EXPECT_EQ(Control(kUpdatePreviewButton)->isEnabled(), !follows) << name;
+    Editor(2)->setText(name);
+    EXPECT_EQ(PreviewText().contains(name), follows) << name;
   }
 }
 
-// Auto Preview follows an edit by replacing the changed line's row only; whatever the edits,
-// the preview must end up exactly as a full recomposition would show it.
-TEST_F(LineEditors, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLines) {
+// The preview box replaces one row at a time; through the real controls it must show what a
+// full recomposition would.
+TEST_F(MainWindow, ThePreviewBoxShowsEachEditAsAFullRecompositionWould) {
   ShowAndFocus();
-  auto focus = [this](int k) {
-    Editor(k)->setFocus();
-    return Editor(k);
-  };
-  auto type = [&](int k, const QString& text) { return [=] { QTest::keyClicks(focus(k), text); }; };
-  auto press = [&](int k, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    return [=] { QTest::keyClick(focus(k), key, modifiers); };
-  };
-  auto select_all = [&](int k) { return press(k, Qt::Key_A, Qt::ControlModifier); };
-  auto send = [&](int k, char16_t c) {
-    return [=] {
-      QTest::sendKeyEvent(QTest::Click, focus(k), Qt::Key_unknown, QString(QChar(c)), {});
+  auto type = [this](int k, const QString& text) {
+    return [this, k, text] {
+      Editor(k)->setFocus();
+      QTest::keyClicks(Editor(k), text);
     };
   };
-  auto paste = [&](int k, const QString& text) {
-    return [=] {
-      QGuiApplication::clipboard()->setText(text);
-      QTest::keyClick(focus(k), Qt::Key_V, Qt::ControlModifier);
-    };
+  auto press = [this](int k, Qt::Key key) {
+    return [this, k, key] { QTest::keyClick(Editor(k), key); };
   };
-  auto click = [this](const char* name) { return [this, name] { Click(name); }; };
-
-  // A click steps Check1 through cleared, greyed and checked; only checked follows the edits,
-  // and an option then only recolours the stale preview, until Update Preview recomposes it.
-  struct Step {
-    const char* what;
-    std::function<void()> act;
-    bool recomposed;  // false: the preview keeps what it showed before the step
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"type into line 1", type(1, "hello")},
+      {"type into line 8", type(8, "bottom row")},
+      {"Backspace in line 8", press(8, Qt::Key_Backspace)},
+      {"the mark typed into line 4",
+       [this] { testing::Type(Editor(4), QString::fromUtf16(u"\u2026")); }},
+      {"line 1 emptied", [this] { Editor(1)->clear(); }},
+      {"a line of spaces in line 5", type(5, "     ")},
+      {"Update Preview", [this] { Click(kUpdatePreviewButton); }},
   };
-  const Step steps[] = {
-      {"type into line 1", type(1, "hello"), true},
-      {"type into line 8", type(8, "bottom row"), true},
-      {"paste into line 3", paste(3, "pasted /\\_/\\"), true},
-      {"type into line 2", type(2, "two"), true},
-      {"select all of line 1", select_all(1), true},
-      {"paste over all of line 1", paste(1, "replaced"), true},
-      {"Backspace in line 8", press(8, Qt::Key_Backspace), true},
-      {"Home in line 3", press(3, Qt::Key_Home), true},
-      {"Delete at the start of line 3", press(3, Qt::Key_Delete), true},
-      {"select all of line 1 again", select_all(1), true},
-      {"line 1 emptied", press(1, Qt::Key_Backspace), true},
-      {"a line of spaces in line 5", type(5, "     "), true},
-      {"the spacing mark typed into line 4", send(4, u'\u25A0'), true},
-      {"an ellipsis typed into line 4 becomes the mark", send(4, u'\u2026'), true},
-      {"Option2 selected", click("Option2"), true},
-      {"line 6 typed", type(6, "yellow"), true},
-      {"Auto Preview cleared", click("Check1"), false},
-      {"line 2 typed while cleared", type(2, " more"), false},
-      {"line 7 pasted while cleared", paste(7, "  late"), false},
-      {"Option1 selected while cleared", click("Option1"), false},
-      {"Update Preview while cleared", click("Command5"), true},
-      {"Auto Preview greyed", click("Check1"), false},
-      {"select all of line 5 while greyed", select_all(5), false},
-      {"line 5 emptied while greyed", press(5, Qt::Key_Delete), false},
-      {"Auto Preview checked again", click("Check1"), false},
-      {"one key in line 8", type(8, "!"), true},
-      {"Option2 selected again", click("Option2"), true},
-      {"line 7 typed", type(7, "z"), true},
-      {"Backspace in line 2", press(2, Qt::Key_Backspace), true},
-  };
-
-  auto* preview = Control<QPlainTextEdit>("Text14");
-  QString shown = PreviewText();
-  for (const Step& step : steps) {
-    step.act();
-    if (step.recomposed) shown = MessageTextToQString(BuildPreviewText(form->Lines()));
-    EXPECT_EQ(PreviewText().toStdString(), shown.toStdString()) << step.what;
-    EXPECT_EQ(preview->palette().color(QPalette::Text),
-              form->Colour() == TextColour::White ? QColor(Qt::white) : QColor(Qt::yellow))
-        << step.what;
-    EXPECT_EQ(Control("Command5")->isEnabled(),
-              Control<QCheckBox>("Check1")->checkState() != Qt::Checked)
-        << step.what;
+  for (const auto& [what, act] : steps) {
+    act();
+    EXPECT_EQ(ToUtf16(Control<QPlainTextEdit>(kPreviewBox)->toPlainText()),
+              ToUtf16(RowsToQString(BindTextToUtf16(BuildPreviewText(Bind().Lines())))))
+        << what;
   }
-  // The steps reached what they were meant to: an empty line, spaces, the marks, and the
-  // edits made while Auto Preview was off.
-  EXPECT_EQ(form->Lines(), (BindLines{"", "two mor", "asted /\\_/\\", "\x85\x85", "", "yellow",
-                                      "  latez", "bottom ro!"}));
 }
 
 // Every style the editor shows; Escape answers Cancel where the box has one, else OK.
@@ -503,7 +532,7 @@ class QtFileDialog : public MainWindow {
  protected:
   QtFileDialog() {
     Build(false, true);
-    form->SetLine(1, "hello");
+    Bind().SetLine(1, "hello");
   }
   const std::string hello = BindBytes({"hello", "", "", "", "", "", "", ""}, TextColour::White);
 };
@@ -529,7 +558,7 @@ INSTANTIATE_TEST_SUITE_P(OpenAndSave, QtFileDialogFilters,
 TEST_F(QtFileDialog, ListsAFileWithoutADotUnderAllFiles) {
   WriteBytes(disk / "greet", hello);
   WriteBytes(disk / "a.cfg", hello);
-  form->SetFileName(disk / "a.cfg");
+  Bind().SetFileName(disk / "a.cfg");
   WhenFileDialogOpens([](QFileDialog* dialog) {
     EXPECT_EQ(ListedNames(dialog, 1), QStringList({"a.cfg"}));
     dialog->selectNameFilter(dialog->nameFilters().value(1));
@@ -537,16 +566,16 @@ TEST_F(QtFileDialog, ListsAFileWithoutADotUnderAllFiles) {
     dialog->selectFile("greet");
     Accept(dialog);
   });
-  form->SetLine(1, "");
+  Bind().SetLine(1, "");
   Click("Command3");
-  EXPECT_EQ(form->Line(1), "hello");
+  EXPECT_EQ(Bind().Line(1), "hello");
 }
 
 // A name with a double quote is refused and the dialog stays open; the next name typed, of a file
 // that exists, is taken once the user agrees to replace that file.
 TEST_F(QtFileDialog, RefusesANameHoldingADoubleQuoteAndStaysOpenThenAsksToReplace) {
   WriteBytes(disk / "mybind", "old");
-  form->SetFileName(disk / "earlier.cfg");
+  Bind().SetFileName(disk / "earlier.cfg");
   QString message;
   bool stayed_open = false, asked = false;
   WhenFileDialogOpens([&](QFileDialog* dialog) {
@@ -578,7 +607,7 @@ TEST_F(QtFileDialog, RefusesANameHoldingADoubleQuoteAndStaysOpenThenAsksToReplac
   EXPECT_TRUE(stayed_open);
   EXPECT_FALSE(std::filesystem::exists(disk / "bind.cfg"));
   EXPECT_TRUE(asked);
-  EXPECT_EQ(form->FileName(), disk / "mybind");
+  EXPECT_EQ(Bind().FileName(), disk / "mybind");
   EXPECT_EQ(ReadBytes(disk / "mybind"), hello);
 }
 
@@ -592,13 +621,13 @@ TEST_P(QtFileDialogNextStart, ShowsTheFileTheUserChose) {
   const QString name = QString::fromUtf8(GetParam().second);
   const std::filesystem::path chosen = disk / QStringToHostPath(folder) / QStringToHostPath(name);
   std::filesystem::create_directory(chosen.parent_path());
-  form->SetFileName(disk / "earlier.cfg");
+  Bind().SetFileName(disk / "earlier.cfg");
   WhenFileDialogOpens([&](QFileDialog* dialog) {
     TypeFileName(dialog, folder + "/" + name);
     Accept(dialog);
   });
   Click("Command4");
-  ASSERT_EQ(form->FileName(), chosen);
+  ASSERT_EQ(Bind().FileName(), chosen);
   EXPECT_EQ(ReadBytes(chosen), hello);
 
   QString started_in, shown_name;

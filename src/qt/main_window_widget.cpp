@@ -1,0 +1,317 @@
+#include "qt/main_window_widget.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <algorithm>
+#include <vector>
+
+#include "forms/main_window.h"
+#include "qt/accessible_window.h"
+#include "qt/artwork.h"
+#include "qt/bind_text.h"
+#include "qt/control_table.h"
+#include "qt/locator_widget.h"
+#include "qt/qt_audio.h"
+#include "qt/readme_widget.h"
+
+namespace vbe {
+
+MainWindowWidget::MainWindowWidget(Form1Host host, QWidget* parent)
+    : QWidget(parent),
+      drives_(std::move(host.drives)),
+      own_dialogs_(this),
+      own_audio_([this] { return MakeAudioBackend(drives_); }),
+      dialogs_(host.dialogs ? *host.dialogs : own_dialogs_),
+      end_program_(std::move(host.end_program)),
+      window_(*this, drives_, dialogs_, host.audio ? *host.audio : own_audio_) {
+  if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
+  setObjectName("Form1");
+  ExposeAsWindow(this);
+  setWindowTitle(ProgramTitle);
+  setWindowIcon(ArtworkIcon("window"));
+  setFont(LayoutFont(FontName::Default));
+  setFixedSize(Pixels(MainClientWidth), Pixels(MainClientHeight));
+  background_ = LoadArtwork("background");
+
+  BuildControls();
+  window_.Load();
+
+  // A bind file dragged from the file manager opens wherever it is dropped; the controls
+  // that take dropped text would otherwise paste its file name into themselves.
+  setAcceptDrops(true);
+  for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  Child<QWidget>(*this, kNewButton).setFocus();
+}
+
+// The secondary windows use this window's drive table and dialogs, so they go first.
+MainWindowWidget::~MainWindowWidget() {
+  delete locator_;
+  delete readme_;
+}
+
+void MainWindowWidget::BuildControls() {
+  // Each control's event reaches the behaviour as its row says.
+  PlaceControls(MainWindowControls(), this, [this](const ControlRow& row, QWidget& control) {
+    if (row.line) {
+      auto* editor = static_cast<QLineEdit*>(&control);
+      lines_.at(row.line - 1) = editor;
+      connect(editor, &QLineEdit::textChanged, this,
+              [this, line = row.line] { window_.OnLineChanged(line); });
+    } else if (row.command.main != MainCommand::None) {
+      connect(static_cast<QAbstractButton*>(&control), &QAbstractButton::clicked, this,
+              [this, command = row.command.main] { window_.OnCommand(command); });
+    }
+  });
+  white_option_ = &Child<QRadioButton>(*this, kWhiteOption);
+  yellow_option_ = &Child<QRadioButton>(*this, kYellowOption);
+  auto_preview_ = &Child<QCheckBox>(*this, kAutoPreviewCheck);
+  autoexec_check_ = &Child<QCheckBox>(*this, kAutoexecCheck);
+  key_chooser_ = &Child<QComboBox>(*this, kKeyChooser);
+  autoexec_folder_ = &Child<QLineEdit>(*this, kAutoexecFolderBox);
+  autoexec_folder_->setCursorPosition(0);
+  preview_ = &Child<QPlainTextEdit>(*this, kPreviewBox);
+}
+
+std::u16string MainWindowWidget::LineText(int line) const {
+  return ToUtf16(lines_.at(line - 1)->text());
+}
+
+void MainWindowWidget::SetLineText(int line, std::u16string_view text) {
+  lines_.at(line - 1)->setText(ToQString(text));
+}
+
+void MainWindowWidget::ReplaceLineRange(int line, int from, int to, std::u16string_view text) {
+  QLineEdit* editor = lines_.at(line - 1);
+  editor->setSelection(from, to - from);
+  editor->insert(ToQString(text));
+}
+
+// Not a tab reason: that would select the whole line of the editor that gets the focus.
+void MainWindowWidget::FocusLine(int line) {
+  lines_.at(line - 1)->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindowWidget::WhiteSelected() const {
+  return white_option_->isChecked();
+}
+
+void MainWindowWidget::SelectColour(TextColour colour) {
+  (colour == TextColour::White ? white_option_ : yellow_option_)->setChecked(true);
+}
+
+int MainWindowWidget::AutoPreviewState() const {
+  switch (auto_preview_->checkState()) {
+    case Qt::Checked:
+      return 1;
+    case Qt::PartiallyChecked:
+      return 2;
+    default:
+      return 0;
+  }
+}
+
+bool MainWindowWidget::AutoexecChecked() const {
+  return autoexec_check_->isChecked();
+}
+
+std::u16string MainWindowWidget::KeyText() const {
+  return ToUtf16(key_chooser_->currentText());
+}
+
+void MainWindowWidget::AddKeyNames(std::span<const std::u16string> names) {
+  // The first item added to an empty list would become the current one and replace the text.
+  const QString text = key_chooser_->currentText();
+  const int index = key_chooser_->currentIndex();
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(names.size()));
+  for (const std::u16string& name : names) items << ToQString(name);
+  key_chooser_->addItems(items);  // one insertion for the whole list
+  key_chooser_->setCurrentIndex(index);
+  key_chooser_->setEditText(text);
+}
+
+std::u16string MainWindowWidget::AutoexecFolderText() const {
+  return ToUtf16(autoexec_folder_->text());
+}
+
+void MainWindowWidget::SetAutoexecFolderText(std::u16string_view folder) {
+  autoexec_folder_->setText(ToQString(folder));
+  autoexec_folder_->setCursorPosition(0);
+}
+
+void MainWindowWidget::SetPreviewText(std::u16string_view text) {
+  preview_->setPlainText(RowsToQString(text));
+}
+
+// The row is selected by position and replaced inside an edit block: that way the cursor never
+// lays the row out to find its own place, and the box lays it out once, to paint it.
+void MainWindowWidget::SetPreviewRow(int row, std::u16string_view text) {
+  const QTextBlock block = preview_->document()->findBlockByNumber(row - 1);
+  const QString shown = ToQString(text);
+  if (!block.isValid() || block.text() == shown) return;
+  QTextCursor cursor(block);
+  cursor.beginEditBlock();
+  cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+  cursor.insertText(shown);
+  cursor.endEditBlock();
+}
+
+void MainWindowWidget::SetPreviewColour(LayoutColour colour) {
+  QPalette palette = preview_->palette();
+  palette.setColor(QPalette::Text, ResolveColour(colour, Qt::white));
+  preview_->setPalette(palette);
+}
+
+void MainWindowWidget::EnableControl(const char* name, bool enabled) {
+  Child<QWidget>(*this, name).setEnabled(enabled);
+}
+
+QWidget* MainWindowWidget::Secondary(SecondaryWindow window) const {
+  QWidget* shown = window == SecondaryWindow::Locator ? static_cast<QWidget*>(locator_.data())
+                                                      : static_cast<QWidget*>(readme_.data());
+  // A closed window is hidden until its deletion comes round; it does not count as open.
+  return shown && shown->isVisible() ? shown : nullptr;
+}
+
+bool MainWindowWidget::IsOpen(SecondaryWindow window) const {
+  return Secondary(window) != nullptr;
+}
+
+bool MainWindowWidget::IsMinimised(SecondaryWindow window) const {
+  const QWidget* shown = Secondary(window);
+  return shown && shown->isMinimized();
+}
+
+void MainWindowWidget::Open(SecondaryWindow window) {
+  if (window == SecondaryWindow::ReadMe) {
+    readme_ = new ReadMeWidget;
+    readme_->showMaximized();
+    return;
+  }
+  // With the window's own message boxes the locator shows its own, over itself.
+  UserDialogs* dialogs = &dialogs_ == &own_dialogs_ ? nullptr : &dialogs_;
+  locator_ = new LocatorWidget(
+      {drives_, dialogs, [this](const std::string& folder) { window_.SetAutoexecFolder(folder); }},
+      this);
+  Raise(window);
+}
+
+void MainWindowWidget::Restore(SecondaryWindow window) {
+  if (QWidget* shown = Secondary(window)) {
+    shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
+  }
+}
+
+void MainWindowWidget::Raise(SecondaryWindow window) {
+  QWidget* shown = window == SecondaryWindow::Locator ? static_cast<QWidget*>(locator_.data())
+                                                      : static_cast<QWidget*>(readme_.data());
+  if (!shown) return;
+  shown->show();
+  shown->raise();
+  shown->activateWindow();
+}
+
+void MainWindowWidget::Close(SecondaryWindow window) {
+  if (QWidget* shown = Secondary(window)) shown->close();
+}
+
+void MainWindowWidget::EndProgram() {
+  end_program_();
+}
+
+// The background picture is the dark field with the artwork in its top-left corner; only the
+// corner is stored, which keeps start-up from decoding a large picture of one colour.
+void MainWindowWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), ResolveColour(PictureGround, Qt::black));
+  painter.drawImage(0, 0, background_);
+}
+
+void MainWindowWidget::closeEvent(QCloseEvent* event) {
+  window_.OnClose();
+  event->accept();
+}
+
+void MainWindowWidget::OpenFromCommandLine(const std::filesystem::path& file) {
+  window_.OpenFromCommandLine(std::span(&file, 1));
+}
+
+bool MainWindowWidget::HandleFileDrag(QEvent* event) {
+  const auto type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+    return false;
+  }
+  auto* drag = static_cast<QDropEvent*>(event);
+  if (!drag->mimeData() || !drag->mimeData()->hasUrls()) {
+    // Over the window itself nothing else is taken; a control keeps its own text drops.
+    return false;
+  }
+  std::vector<std::filesystem::path> files;
+  for (const QUrl& url : drag->mimeData()->urls()) {
+    if (!url.isLocalFile()) {
+      drag->ignore();
+      return true;
+    }
+    files.push_back(QStringToHostPath(url.toLocalFile()));
+  }
+  if (!MainWindow::TakesDroppedFiles(files.size())) {
+    drag->ignore();
+    return true;
+  }
+  drag->acceptProposedAction();
+  if (type == QEvent::Drop) {
+    // After the drop has finished, so that the file manager is not held by a message box.
+    QMetaObject::invokeMethod(
+        this, [this, files] { window_.OnFilesDropped(files); }, Qt::QueuedConnection);
+  }
+  return true;
+}
+
+void MainWindowWidget::dragEnterEvent(QDragEnterEvent* event) {
+  if (!HandleFileDrag(event)) event->ignore();
+}
+
+void MainWindowWidget::dragMoveEvent(QDragMoveEvent* event) {
+  if (!HandleFileDrag(event)) event->ignore();
+}
+
+void MainWindowWidget::dropEvent(QDropEvent* event) {
+  if (!HandleFileDrag(event)) event->ignore();
+}
+
+// The files dragged over any control, and the Up and Down keys of the line editors, which are
+// only watched, never swallowed.
+bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto line = std::find(lines_.begin(), lines_.end(), watched);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (line != lines_.end() && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+      window_.OnLineArrow(static_cast<int>(line - lines_.begin()) + 1,
+                          key == Qt::Key_Down ? LineArrow::Down : LineArrow::Up);
+    }
+    return QWidget::eventFilter(watched, event);
+  }
+  return HandleFileDrag(event) || QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vbe

@@ -1,0 +1,373 @@
+// The main window's behaviour, against a fake view and the scripted user.
+#include <algorithm>
+#include <functional>
+
+#include "app/fake_views.h"
+
+namespace fs = std::filesystem;
+
+namespace vbe::testing {
+namespace {
+
+std::vector<std::string> Cue(const std::string& wav) {
+  return {"stop sound", "close sound",
+          "open waveaudio!c:\\windows\\media\\" + wav + ".wav alias sound", "play sound"};
+}
+
+TEST_F(MainWindowTest, LoadSetsUpTheFileDialogAndAppendsTheKeyNamesKeepingThePrompt) {
+  window.Load();
+  EXPECT_EQ(dialogs.file_filter, "Config files (*.cfg)|*.cfg|All Files (*.*)|*.*|");
+  EXPECT_EQ(dialogs.file_flags, 2);
+  ASSERT_EQ(view.key_names.size(), 76u);
+  EXPECT_EQ(view.key_names[26], u"\\") << "in the catalogue's order";
+  EXPECT_EQ(view.key, u"Choose your key");
+  EXPECT_TRUE(dialogs.boxes.empty() && audio.commands.empty());
+}
+
+// What each command reaches first, with nothing scripted: every box answers Cancel or OK, and
+// every file dialog is cancelled.
+struct CommandCase {
+  const char* name;
+  MainCommand command;
+  std::vector<std::string> box_titles;
+  std::vector<std::string> cues;
+  std::size_t file_dialogs;
+  std::vector<std::string> window_calls;
+  int program_ends;
+  bool preview_composed;
+  friend void PrintTo(const CommandCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class Command : public MainWindowTest, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(Command, ReachesItsOperationOnly) {
+  const CommandCase& c = GetParam();
+  view.lines[0] = u"kept";
+  window.OnCommand(c.command);
+  std::vector<std::string> titles;
+  for (const Box& box : dialogs.boxes) titles.push_back(box.title);
+  EXPECT_EQ(titles, c.box_titles);
+  EXPECT_EQ(audio.commands, c.cues);
+  EXPECT_EQ(dialogs.file_requests.size(), c.file_dialogs);
+  EXPECT_EQ(view.window_calls, c.window_calls);
+  EXPECT_EQ(view.program_ends, c.program_ends);
+  EXPECT_EQ(view.full_previews, c.preview_composed ? 1 : 0);
+  EXPECT_EQ(view.lines[0], u"kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, Command,
+    ::testing::Values(
+        CommandCase{"New", MainCommand::NewBind, {"WaRnInG!"}, {}, 0, {}, 0, false},
+        CommandCase{
+            "StopCue", MainCommand::StopCue, {}, {"stop sound", "close sound"}, 0, {}, 0, false},
+        CommandCase{"Open", MainCommand::OpenBind, {}, Cue("robot~15"), 1, {}, 0, false},
+        CommandCase{"Save", MainCommand::SaveBind, {}, Cue("robot~18"), 1, {}, 0, false},
+        CommandCase{"UpdatePreview", MainCommand::UpdatePreview, {}, {}, 0, {}, 0, true},
+        CommandCase{"Exit", MainCommand::Exit, {}, Cue("robotz~8"), 0, {}, 1, false},
+        CommandCase{"Locate", MainCommand::Locate, {}, {}, 0, {"open locator"}, 0, false},
+        CommandCase{"ReadMe", MainCommand::ReadMe, {}, {}, 0, {"open readme"}, 0, false},
+        CommandCase{"SpacingFixer",
+                    MainCommand::SpacingFixer,
+                    {"Spacing Fixer Warning"},
+                    {},
+                    0,
+                    {},
+                    0,
+                    false},
+        CommandCase{"None", MainCommand::None, {}, {}, 0, {}, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every control of the main window's table carries the command its event needs; the line
+// editors carry their line instead.
+TEST(MainWindowTable, EveryButtonAndChoiceCarriesItsCommandAndEveryLineEditorItsLine) {
+  const std::pair<const char*, MainCommand> expected[] = {
+      {kNewButton, MainCommand::NewBind},
+      {kStopCueButton, MainCommand::StopCue},
+      {kOpenButton, MainCommand::OpenBind},
+      {kSaveButton, MainCommand::SaveBind},
+      {kUpdatePreviewButton, MainCommand::UpdatePreview},
+      {kExitButton, MainCommand::Exit},
+      {kLocateButton, MainCommand::Locate},
+      {kReadMeButton, MainCommand::ReadMe},
+      {kSpacingFixerButton, MainCommand::SpacingFixer},
+      {kAutoPreviewCheck, MainCommand::AutoPreview},
+      {kWhiteOption, MainCommand::UseWhite},
+      {kYellowOption, MainCommand::UseYellow},
+  };
+  int lines = 0;
+  for (const ControlRow& row : MainWindowControls()) {
+    const auto found = std::find_if(std::begin(expected), std::end(expected), [&](const auto& e) {
+      return std::string_view(e.first) == row.name;
+    });
+    EXPECT_EQ(row.command.main, found == std::end(expected) ? MainCommand::None : found->second)
+        << row.name;
+    if (row.line) {
+      EXPECT_EQ(row.name, "Text" + std::to_string(row.line));
+      EXPECT_EQ(row.max_length, 36);
+      ++lines;
+    }
+  }
+  EXPECT_EQ(lines, 8);
+}
+
+TEST_F(MainWindowTest, ExitPlaysItsCueClosesTheSecondaryWindowsAndEndsOnceWhateverFollows) {
+  view.open = {SecondaryWindow::ReadMe, SecondaryWindow::Locator};
+  window.OnCommand(MainCommand::Exit);
+  window.OnClose();
+  window.OnCommand(MainCommand::Exit);
+  EXPECT_EQ(view.program_ends, 1);
+  EXPECT_EQ(audio.commands, Cue("robotz~8"));
+  EXPECT_EQ(view.window_calls, (std::vector<std::string>{"close readme", "close locator"}));
+}
+
+TEST_F(MainWindowTest, TheCloseControlAloneExits) {
+  window.OnClose();
+  EXPECT_EQ(view.program_ends, 1);
+  EXPECT_EQ(audio.commands, Cue("robotz~8"));
+}
+
+// A secondary window: made on first use; a second press restores a minimised one and brings
+// it to the front; once closed, the next press makes a new one.
+TEST_F(MainWindowTest, EachSecondaryWindowHasOneInstance) {
+  for (auto [command, which, name] :
+       {std::tuple{MainCommand::Locate, SecondaryWindow::Locator, std::string("locator")},
+        std::tuple{MainCommand::ReadMe, SecondaryWindow::ReadMe, std::string("readme")}}) {
+    view.window_calls.clear();
+    window.OnCommand(command);
+    window.OnCommand(command);
+    view.minimised.insert(which);
+    window.OnCommand(command);
+    view.open.erase(which);
+    window.OnCommand(command);
+    EXPECT_EQ(view.window_calls,
+              (std::vector<std::string>{"open " + name, "raise " + name, "restore " + name,
+                                        "raise " + name, "open " + name}));
+  }
+}
+
+// The Check1 click sets Command5: enabled unless Auto Preview is on.
+TEST_F(MainWindowTest, AutoPreviewsClickEnablesUpdatePreviewUnlessChecked) {
+  for (const auto& [state, enabled] : {std::pair{0, true}, {1, false}, {2, true}, {1, false}}) {
+    view.auto_preview = state;
+    window.OnCommand(MainCommand::AutoPreview);
+    EXPECT_EQ(!view.disabled.contains(kUpdatePreviewButton), enabled) << state;
+  }
+  EXPECT_EQ(view.full_previews, 0);
+}
+
+// Whatever goes wrong inside an event, the window stays and says so once.
+TEST_F(MainWindowTest, AnExceptionInsideAnyEventIsShownAsTheCommandStoppedAndTheLinesStay) {
+  const Box stopped{"The command stopped: the disk went away", "Error", 16};
+  view.lines[0] = u"keep me";
+  dialogs.on_file_dialog = [] { throw std::runtime_error("the disk went away"); };
+  window.OnCommand(MainCommand::SaveBind);
+  window.OnCommand(MainCommand::OpenBind);
+  EXPECT_EQ(dialogs.boxes, (Boxes{stopped, stopped}));
+  view.throw_on_state = true;
+  view.UserEdits(2, u"x");
+  window.OnCommand(MainCommand::AutoPreview);
+  EXPECT_EQ(dialogs.boxes.size(), 4u);
+  EXPECT_EQ(dialogs.boxes.back(), (Box{"The command stopped: no state", "Error", 16}));
+  EXPECT_EQ(view.lines[0], u"keep me");
+  EXPECT_EQ(view.program_ends, 0);
+}
+
+TEST(LineArrows, MoveToTheNeighbouringLineOnly) {
+  for (int line = 1; line <= 8; ++line) {
+    EXPECT_EQ(LineAfterArrow(line, LineArrow::Down),
+              line < 8 ? std::optional(line + 1) : std::nullopt);
+    EXPECT_EQ(LineAfterArrow(line, LineArrow::Up),
+              line > 1 ? std::optional(line - 1) : std::nullopt);
+  }
+}
+
+TEST_F(MainWindowTest, AnArrowKeyFocusesTheLineItMovesTo) {
+  window.OnLineArrow(3, LineArrow::Down);
+  EXPECT_EQ(view.focused_line, 4);
+  window.OnLineArrow(1, LineArrow::Up);
+  EXPECT_EQ(view.focused_line, 4) << "nothing above line 1";
+  window.OnLineArrow(7, LineArrow::Up);
+  EXPECT_EQ(view.focused_line, 6);
+}
+
+// Auto Preview follows an edit by replacing the changed line's row only; whatever the edits,
+// the preview must end up exactly as a full recomposition would show it.
+TEST_F(MainWindowTest, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfTheLines) {
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool recomposed;  // false: the preview keeps what it showed before the step
+    bool full;        // the whole preview was set, not one row
+  };
+  auto edit = [this](int line, std::u16string text) {
+    return [this, line, text] { view.UserEdits(line, text); };
+  };
+  auto state = [this](int value) {
+    return [this, value] {
+      view.auto_preview = value;
+      window.OnCommand(MainCommand::AutoPreview);
+    };
+  };
+  auto option = [this](bool white) {
+    return [this, white] {
+      view.white = white;
+      window.OnCommand(white ? MainCommand::UseWhite : MainCommand::UseYellow);
+    };
+  };
+  const Step steps[] = {
+      {"the first edit composes in full", edit(1, u"hello"), true, true},
+      {"an edit of line 8", edit(8, u"bottom"), true, false},
+      {"line 1 emptied", edit(1, u""), true, false},
+      {"spaces and the mark in line 5", edit(5, u"  \u25A0 "), true, false},
+      {"a row-breaking character the control let in", edit(3, u"a\r\nb"), true, true},
+      {"the rows below were shifted: in full again", edit(4, u"four"), true, true},
+      {"line 3 mended", edit(3, u"ab"), true, true},
+      {"rows aligned again: one row", edit(2, u"two"), true, false},
+      {"an ellipsis the control let in: in full", edit(6, u"x\u2026"), true, true},
+      {"Option2 recolours only", option(false), false, false},
+      {"Auto Preview cleared", state(0), false, false},
+      {"an edit while cleared", edit(6, u"late"), false, false},
+      {"Option1 while cleared", option(true), false, false},
+      {"Auto Preview greyed", state(2), false, false},
+      {"an edit while greyed", edit(7, u"grey"), false, false},
+      {"Auto Preview checked again", state(1), false, false},
+      {"the stale preview is recomposed in full", edit(8, u"b"), true, true},
+      {"then one row again", edit(6, u"lat"), true, false},
+      {"Update Preview", [this] { window.OnCommand(MainCommand::UpdatePreview); }, true, true},
+  };
+  std::u16string shown = view.preview;
+  for (const Step& step : steps) {
+    const int full = view.full_previews, rows = view.row_previews;
+    step.act();
+    if (step.recomposed) shown = FullPreview();
+    EXPECT_EQ(Bytes(view.preview), Bytes(shown)) << step.what;
+    EXPECT_EQ(view.full_previews - full, step.recomposed && step.full ? 1 : 0) << step.what;
+    EXPECT_EQ(view.row_previews - rows, step.recomposed && !step.full ? 1 : 0) << step.what;
+    EXPECT_EQ(view.preview_colour, view.white ? PreviewWhite : PreviewYellow) << step.what;
+  }
+}
+
+TEST_F(MainWindowTest, SpacingFixerRecomposesThePreviewAtEachReplacement) {
+  window.OnCommand(MainCommand::UpdatePreview);
+  for (int k = 1; k <= 8; ++k)
+    view.lines[k - 1] = k == 2 ? u"" : u"line" + std::u16string(1, u'0' + k);
+  window.OnCommand(MainCommand::UpdatePreview);
+  const int before = view.full_previews + view.row_previews;
+  dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
+  window.OnCommand(MainCommand::SpacingFixer);
+  EXPECT_EQ(view.full_previews + view.row_previews - before, 8);
+  EXPECT_EQ(view.preview, FullPreview());
+  EXPECT_EQ(Bytes(view.lines[1]), "\x85");
+  EXPECT_EQ(Bytes(view.lines[0]), "\x85ine1");
+}
+
+// A line set by an operation holds what a typed line may hold, at most 36 characters.
+TEST_F(MainWindowTest, ALineSetByAnOperationGoesThroughTheLineFilter) {
+  window.SetLine(2, "a\tb\r\nc\x7F\x81\x8D\x8F\x90\x9D\x07" + std::string(40, 'x'));
+  EXPECT_EQ(window.Line(2), "a\tbc" + std::string(32, 'x'));
+  window.SetLine(3, "\x85\x80\xFF");
+  EXPECT_EQ(view.lines[2], u"\u25A0\u20AC\u00FF");
+  window.ReplaceFirstCharacter(3, '\x85');
+  EXPECT_EQ(view.lines[2], u"\u25A0\u20AC\u00FF");
+  window.ReplaceFirstCharacter(4, 'q');
+  EXPECT_EQ(view.lines[3], u"q");
+}
+
+TEST_F(MainWindowTest, TheDocumentReadsAndSetsTheViewsControls) {
+  view.key = u"\u00E9 p";
+  view.autoexec = true;
+  view.folder = u"c:\\Sp\u00E9l";
+  EXPECT_EQ(window.Key(), "\xE9 p");
+  EXPECT_TRUE(window.AddToAutoexec());
+  EXPECT_EQ(window.AutoexecFolder(), "c:\\Sp\xE9l");
+  window.SetAutoexecFolder("d:\\\xE9");
+  EXPECT_EQ(view.folder, u"d:\\\u00E9");
+  window.SetColour(TextColour::Yellow);
+  EXPECT_FALSE(view.white);
+  EXPECT_EQ(view.preview_colour, PreviewYellow) << "selected by an operation, recoloured";
+  EXPECT_EQ(window.Colour(), TextColour::Yellow);
+}
+
+// A bind file whose lines hold control bytes opens the same way however it is opened: the
+// control characters but tab are dropped, everything else stays, and Save writes those lines.
+class HostileFile : public MainWindowTest,
+                    public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(HostileFile, OpensWithoutItsControlCharactersAndSavesTheSameBytes) {
+  BindLines raw = {"say\r\nhi", std::string("nul\0after", 9),
+                   "bel\x07!",  "del\x7F und\x81\x8D\x8F\x90\x9D",
+                   "tab\tkept", "\x85mark \xE9",
+                   "",          "end"};
+  BindLines kept = {"sayhi",     "nulafter",      "bel!", "del und",
+                    "tab\tkept", "\x85mark \xE9", "",     "end"};
+  WriteBytes(disk / "hostile.cfg", BindBytes(raw, TextColour::Yellow));
+  const fs::path file = disk / "hostile.cfg";
+  switch (GetParam().second) {
+    case 0:
+      dialogs.file_choices = {file};
+      window.OnCommand(MainCommand::OpenBind);
+      break;
+    case 1:
+      window.OpenFromCommandLine(std::vector{file});
+      break;
+    case 2:
+      EXPECT_TRUE(window.OnFilesDropped(std::vector{file}));
+      break;
+  }
+  EXPECT_EQ(window.Lines(), kept);
+  EXPECT_FALSE(view.white);
+  dialogs.file_choices = {disk / "again.cfg"};
+  window.OnCommand(MainCommand::SaveBind);
+  EXPECT_EQ(ReadBytes(disk / "again.cfg"), BindBytes(kept, TextColour::Yellow));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, HostileFile,
+                         ::testing::Values(std::pair{"Open", 0}, std::pair{"CommandLine", 1},
+                                           std::pair{"Drop", 2}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+const BindLines kArt = {"  ( o.o )", "", "\x85Vellmar", "", "", "", "", "!"};
+
+TEST_F(MainWindowTest, ANamedFileOpensWithoutCueOrDialogAndARelativeNameFromTheCurrentFolder) {
+  WriteBytes(disk / "here.cfg", BindBytes(kArt, TextColour::White));
+  const fs::path previous = fs::current_path();
+  fs::current_path(disk.path());
+  window.OpenFromCommandLine(std::vector<fs::path>{"here.cfg", "ignored.cfg"});
+  fs::current_path(previous);
+  EXPECT_EQ(window.Lines(), kArt);
+  EXPECT_EQ(window.FileName(), disk / "here.cfg");
+  EXPECT_TRUE(audio.commands.empty());
+  EXPECT_TRUE(dialogs.file_requests.empty() && dialogs.boxes.empty());
+  window.OpenFromCommandLine({});
+  EXPECT_EQ(window.Lines(), kArt) << "no argument: nothing happens";
+}
+
+TEST_F(MainWindowTest, AFileThatCannotBeReadIsNamedInOneBoxAndTheLinesStay) {
+  view.lines[0] = u"before";
+  window.OpenBindFile(disk / "gone.cfg");
+  EXPECT_EQ(dialogs.boxes,
+            (Boxes{{"The bind could not be opened from " + PathToUtf8(disk / "gone.cfg") +
+                        "\r\n\r\nNo such file or directory.",
+                    "Open Error", 16}}));
+  EXPECT_EQ(view.lines[0], u"before");
+  EXPECT_EQ(window.FileName(), disk / "gone.cfg") << "the save dialog starts from it";
+}
+
+TEST_F(MainWindowTest, ADropOfOneFileOpensItAndAnyOtherNumberIsRefused) {
+  WriteBytes(disk / "art.cfg", BindBytes(kArt, TextColour::Yellow));
+  view.lines[0] = u"before";
+  EXPECT_FALSE(MainWindow::TakesDroppedFiles(0));
+  EXPECT_FALSE(MainWindow::TakesDroppedFiles(2));
+  EXPECT_FALSE(window.OnFilesDropped(std::vector{disk / "art.cfg", disk / "art.cfg"}));
+  EXPECT_FALSE(window.OnFilesDropped({}));
+  EXPECT_EQ(view.lines[0], u"before");
+  EXPECT_TRUE(MainWindow::TakesDroppedFiles(1));
+  EXPECT_TRUE(window.OnFilesDropped(std::vector{disk / "art.cfg"}));
+  EXPECT_EQ(window.Lines(), kArt);
+  EXPECT_FALSE(view.white);
+  EXPECT_TRUE(audio.commands.empty() && dialogs.file_requests.empty());
+}
+
+}  // namespace
+}  // namespace vbe::testing
