@@ -67,7 +67,8 @@ class BindFileDialog : public QFileDialog {
 
 QtUserDialogs::QtUserDialogs(QWidget* parent) : parent_(parent) {}
 
-void QtUserDialogs::SetFilter(std::string_view filter_list) {
+void QtUserDialogs::SetFileDialog(std::string_view filter_list, int flags) {
+  flags_ = flags;
   name_filters_.clear();
   const QStringList parts = BindTextToQString(filter_list).split(u'|');
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {

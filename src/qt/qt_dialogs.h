@@ -16,12 +16,7 @@ class QtUserDialogs : public UserDialogs {
   explicit QtUserDialogs(QWidget* parent);
 
   // A filter list of description and pattern pairs separated by "|", as ConfigFileFilter.
-  void SetFilter(std::string_view filter_list);
-  void SetFlags(int flags) { flags_ = flags; }
-  void SetFileDialog(std::string_view filter_list, int flags) override {
-    SetFilter(filter_list);
-    SetFlags(flags);
-  }
+  void SetFileDialog(std::string_view filter_list, int flags) override;
 
   Answer ShowMessage(std::string_view text, std::string_view title, int style) override;
   std::optional<std::filesystem::path> ChooseFile(FileDialogMode mode,

@@ -49,8 +49,8 @@ class ScriptedDialogs : public UserDialogs {
     file_filter = filter_list;
     file_flags = flags;
   }
-  std::optional<std::filesystem::path> ChooseFile(
-      FileDialogMode mode, const std::filesystem::path& file_name) override {
+  std::optional<std::filesystem::path> ChooseFile(FileDialogMode mode,
+                                                  const std::filesystem::path& file_name) override {
     file_requests.push_back({mode, file_name});
     if (on_file_dialog) on_file_dialog();
     if (file_choices.empty()) return std::nullopt;
