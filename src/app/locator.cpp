@@ -2,6 +2,7 @@
 
 #include "app/command_guard.h"
 #include "app/text_filter.h"
+#include "forms/locator_window.h"
 #include "gamecfg/autoexec.h"
 #include "gamecfg/locator.h"
 #include "platform/code_page.h"
@@ -9,25 +10,26 @@
 
 namespace vbe {
 
-Locator::Locator(LocatorView& view, const DriveTable& drives, UserDialogs& dialogs,
-                 std::function<void(const std::string&)> set_autoexec_folder)
+Locator::Locator(LocatorView& view, Controls& controls, const DriveTable& drives,
+                 UserDialogs& dialogs, std::function<void(const std::string&)> set_autoexec_folder)
     : view_(view),
+      controls_(controls),
       drives_(drives),
       dialogs_(dialogs),
       set_autoexec_folder_(std::move(set_autoexec_folder)) {}
 
 void Locator::Load() {
   const std::string start = LocatorStartFolder(ProcessFolder(drives_), drives_);
-  std::vector<std::u16string> names;
+  std::vector<ListItem> names;
   int selected = -1;
   for (const DriveTable::Drive& drive : drives_.Drives()) {
     const std::string name{drive.letter, ':'};
     if (start.size() >= 2 && start.compare(0, 2, name) == 0) {
       selected = static_cast<int>(names.size());
     }
-    names.push_back(BindTextToUtf16(name));
+    names.push_back({BindTextToUtf16(name)});
   }
-  view_.ShowDrives(names, selected);
+  controls_.SetItems(RowNamed(LocatorWindowControls(), kDriveList), names, selected);
   if (!OpenFolder(start)) ShowFolder(start, {});
 }
 
@@ -55,7 +57,7 @@ void Locator::RunCommand(LocatorCommand command) {
 }
 
 std::string Locator::ShownDrive() const {
-  return Utf16ToBindText(view_.ShownDrive());
+  return Utf16ToBindText(controls_.Text(RowNamed(LocatorWindowControls(), kDriveList)));
 }
 
 bool Locator::OpenFolder(const std::string& folder) {
@@ -70,7 +72,7 @@ bool Locator::OpenFolder(const std::string& folder) {
 void Locator::ShowFolder(const std::string& folder, const std::vector<std::string>& subfolders) {
   current_folder_ = folder;
   row_folders_.clear();
-  std::vector<FolderRow> rows;
+  std::vector<ListItem> rows;
   const std::vector<std::string> steps = FolderSteps(folder);
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const std::string_view name = i == 0 ? std::string_view(steps[i]) : FileNamePart(steps[i]);
@@ -83,11 +85,12 @@ void Locator::ShowFolder(const std::string& folder, const std::vector<std::strin
       row_folders_.push_back(SubfolderPath(folder, name));
     }
   }
-  view_.ShowFolders(rows, static_cast<int>(steps.size()) - 1);
+  controls_.SetItems(RowNamed(LocatorWindowControls(), kFolderList), rows,
+                     static_cast<int>(steps.size()) - 1);
 }
 
 void Locator::OpenHighlightedFolder() {
-  const int row = view_.HighlightedFolder();
+  const int row = controls_.Selection(RowNamed(LocatorWindowControls(), kFolderList));
   if (row < 0 || static_cast<std::size_t>(row) >= row_folders_.size()) return;
   const std::string folder = row_folders_[static_cast<std::size_t>(row)];
   if (OpenFolder(folder)) return;

@@ -5,33 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "app/controls.h"
 #include "commands/locator_commands.h"
 #include "forms/layout.h"
 
 namespace vbe {
 
-// One row of the folder list Dir1: the open folders from the drive's root down, each one step
-// further in than the one above, then the subfolders of the last.
-struct FolderRow {
-  std::u16string name;  // the drive's root as "c:\", any other folder by its own name
-  int depth;            // 0 for the drive's root
-  bool open;            // one of the open folders, not a subfolder of the last
-  bool operator==(const FolderRow&) const = default;
-};
-
-// The locator window's controls as its behaviour reads and sets them.
+// The locator window itself as its behaviour uses it; its controls are the window's Controls.
+// The folder list Dir1 shows the open folders from the drive's root down (the root as "c:\",
+// any other by its own name), each one step further in than the one above, then the subfolders
+// of the last.
 class LocatorView {
  public:
   virtual ~LocatorView() = default;
-
-  // Fills the drive list Drive1 ("c:", ...) with `selected` shown; filling it sends no change.
-  virtual void ShowDrives(std::span<const std::u16string> drives, int selected) = 0;
-  // The drive Drive1 shows.
-  virtual std::u16string ShownDrive() const = 0;
-  // Replaces the rows of Dir1 and highlights row `selected`.
-  virtual void ShowFolders(std::span<const FolderRow> rows, int selected) = 0;
-  // The highlighted row of Dir1; -1 when none is.
-  virtual int HighlightedFolder() const = 0;
   // Closes the window, which is then gone.
   virtual void CloseWindow() = 0;
 };
@@ -40,7 +26,7 @@ class LocatorView {
 // and folders, and "&Ok" puts it into the main window's Text15.
 class Locator : public LocatorWindow {
  public:
-  Locator(LocatorView& view, const DriveTable& drives, UserDialogs& dialogs,
+  Locator(LocatorView& view, Controls& controls, const DriveTable& drives, UserDialogs& dialogs,
           std::function<void(const std::string&)> set_autoexec_folder);
 
   // The load step: the drives, and the folder the locator starts in (the process's current
@@ -63,6 +49,7 @@ class Locator : public LocatorWindow {
   void OpenHighlightedFolder();
 
   LocatorView& view_;
+  Controls& controls_;
   const DriveTable& drives_;
   UserDialogs& dialogs_;
   std::function<void(const std::string&)> set_autoexec_folder_;

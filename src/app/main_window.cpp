@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "app/command_guard.h"
@@ -19,16 +20,27 @@ std::optional<int> LineAfterArrow(int line, LineArrow arrow) {
   return target;
 }
 
-MainWindow::MainWindow(MainWindowView& view, const DriveTable& drives, UserDialogs& dialogs,
-                       AudioCommands& audio)
-    : view_(view), editor_{*this, dialogs, drives, audio} {}
+MainWindow::MainWindow(MainWindowView& view, Controls& controls, const DriveTable& drives,
+                       UserDialogs& dialogs, AudioCommands& audio)
+    : view_(view), controls_(controls), editor_{*this, dialogs, drives, audio} {}
+
+const ControlRow& MainWindow::Row(const char* name) const {
+  return RowNamed(MainWindowControls(), name);
+}
+
+const ControlRow& MainWindow::LineRow(int line) const {
+  for (const ControlRow& row : MainWindowControls()) {
+    if (row.line == line) return row;
+  }
+  throw std::logic_error("no line " + std::to_string(line));
+}
 
 void MainWindow::Load() {
   editor_.dialogs.SetFileDialog(ConfigFileFilter, OverwritePromptFlag);
   std::vector<std::u16string> names;
   names.reserve(std::size(KeyCatalogue));
   for (const std::string_view name : KeyCatalogue) names.push_back(BindTextToUtf16(name));
-  view_.AddKeyNames(names);
+  controls_.AddItems(Row(kKeyChooser), names);
 }
 
 void MainWindow::OnCommand(MainCommand command) {
@@ -67,7 +79,7 @@ void MainWindow::RunCommand(MainCommand command) {
       break;
     case MainCommand::AutoPreview:
       // With Auto Preview on, the manual Update Preview has nothing to do.
-      view_.EnableControl(kUpdatePreviewButton, !PreviewFollowsEdits(view_.AutoPreviewState()));
+      controls_.Enable(Row(kUpdatePreviewButton), !PreviewFollowsEdits(AutoPreviewState()));
       break;
     // An option recolours the preview as it stands; the text is recomposed only by
     // ComposePreview.
@@ -87,7 +99,7 @@ void MainWindow::OnLineChanged(int line) {
 }
 
 void MainWindow::OnLineArrow(int line, LineArrow arrow) {
-  if (const auto target = LineAfterArrow(line, arrow)) view_.FocusLine(*target);
+  if (const auto target = LineAfterArrow(line, arrow)) controls_.Focus(LineRow(*target));
 }
 
 void MainWindow::OnClose() {
@@ -95,13 +107,14 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::RecolourPreview(TextColour colour) {
-  view_.SetPreviewColour(colour == TextColour::White ? PreviewWhite : PreviewYellow);
+  controls_.SetTextColour(Row(kPreviewBox),
+                          colour == TextColour::White ? PreviewWhite : PreviewYellow);
 }
 
 void MainWindow::ComposePreview() {
   RecolourPreview(Colour());
   const BindLines lines = Lines();
-  view_.SetPreviewText(BindTextToUtf16(BuildPreviewText(lines)));
+  controls_.SetText(Row(kPreviewBox), BindTextToUtf16(BuildPreviewText(lines)));
   // A line holding a character that breaks a row would shift the rows below it; until the
   // next full composition, no single row can be replaced.
   preview_current_ = std::none_of(lines.begin(), lines.end(), [](const std::string& line) {
@@ -115,18 +128,18 @@ void MainWindow::ComposePreview() {
 // colour needs no update, as the options recolour the preview whenever they change. Auto
 // Preview off leaves the preview stale until it is recomposed.
 void MainWindow::FollowLineChange(int line) {
-  if (!PreviewFollowsEdits(view_.AutoPreviewState())) {
+  if (!PreviewFollowsEdits(AutoPreviewState())) {
     preview_current_ = false;
     return;
   }
   // A line holding what no line may hold (a character that breaks a row, or one the code page
   // lacks) would not show in its row as a full composition shows it.
-  const std::u16string text = view_.LineText(line);
+  const std::u16string text = controls_.Text(LineRow(line));
   if (!preview_current_ || !std::all_of(text.begin(), text.end(), IsLineCharacter)) {
     ComposePreview();
     return;
   }
-  view_.SetPreviewRow(line, text);
+  controls_.SetTextRow(Row(kPreviewBox), line - 1, text);
 }
 
 // A secondary window has one instance at a time: made on first use, and while it is open a
@@ -174,42 +187,45 @@ bool MainWindow::OnFilesDropped(std::span<const std::filesystem::path> files) {
 }
 
 void MainWindow::SetAutoexecFolder(const std::string& folder) {
-  view_.SetAutoexecFolderText(BindTextToUtf16(folder));
+  controls_.SetText(Row(kAutoexecFolderBox), BindTextToUtf16(folder));
 }
 
 std::string MainWindow::Line(int number) const {
-  return Utf16ToBindText(view_.LineText(number));
+  return Utf16ToBindText(controls_.Text(LineRow(number)));
 }
 
 void MainWindow::SetLine(int number, const std::string& text) {
-  view_.SetLineText(number, FilterLineText(BindTextToUtf16(text), DisplayLineWidth));
+  controls_.SetText(LineRow(number), FilterLineText(BindTextToUtf16(text), DisplayLineWidth));
 }
 
 void MainWindow::ReplaceFirstCharacter(int number, char character) {
-  view_.ReplaceLineRange(number, 0, 1,
-                         FilterLineText(BindTextToUtf16(std::string_view(&character, 1))));
+  controls_.ReplaceText(LineRow(number), 0, 1,
+                        FilterLineText(BindTextToUtf16(std::string_view(&character, 1))));
 }
 
 TextColour MainWindow::Colour() const {
-  return view_.WhiteSelected() ? TextColour::White : TextColour::Yellow;
+  return controls_.Check(Row(kWhiteOption)) ? TextColour::White : TextColour::Yellow;
 }
 
 // The colour follows the selected option also when an operation selects it.
 void MainWindow::SetColour(TextColour colour) {
-  view_.SelectColour(colour);
+  // The chosen option first: unchecking the checked option of a group may be refused.
+  const bool white = colour == TextColour::White;
+  controls_.SetCheck(Row(white ? kWhiteOption : kYellowOption), 1);
+  controls_.SetCheck(Row(white ? kYellowOption : kWhiteOption), 0);
   RecolourPreview(colour);
 }
 
 std::string MainWindow::Key() const {
-  return Utf16ToBindText(view_.KeyText());
+  return Utf16ToBindText(controls_.Text(Row(kKeyChooser)));
 }
 
 bool MainWindow::AddToAutoexec() const {
-  return view_.AutoexecChecked();
+  return controls_.Check(Row(kAutoexecCheck)) == 1;
 }
 
 std::string MainWindow::AutoexecFolder() const {
-  return Utf16ToBindText(view_.AutoexecFolderText());
+  return Utf16ToBindText(controls_.Text(Row(kAutoexecFolderBox)));
 }
 
 }  // namespace vbe

@@ -14,49 +14,19 @@
 #include <string>
 #include <string_view>
 
+#include "app/controls.h"
 #include "commands/operations.h"
 #include "forms/layout.h"
+#include "forms/main_window.h"
 
 namespace vbe {
 
 enum class SecondaryWindow { Locator, ReadMe };
 
-// The main window's controls as its behaviour reads and sets them. Lines are numbered 1 to 8.
+// The main window itself as its behaviour uses it; its controls are the window's Controls.
 class MainWindowView {
  public:
   virtual ~MainWindowView() = default;
-
-  // A line editor's text. Setting it replaces the whole text; the editor's change event follows
-  // as for any other change, and the front end forwards it (OnLineChanged).
-  virtual std::u16string LineText(int line) const = 0;
-  virtual void SetLineText(int line, std::u16string_view text) = 0;
-  // Selects characters [from, to) of a line and types `text` over them: one change, the caret
-  // after `text`.
-  virtual void ReplaceLineRange(int line, int from, int to, std::u16string_view text) = 0;
-  virtual void FocusLine(int line) = 0;
-
-  // The option buttons. Selecting one sends no click of its own.
-  virtual bool WhiteSelected() const = 0;
-  virtual void SelectColour(TextColour colour) = 0;
-  // Check1 "Auto Preview": 0 cleared, 1 checked, 2 greyed.
-  virtual int AutoPreviewState() const = 0;
-  // Check2 "Add bind to autoexec for me after saving".
-  virtual bool AutoexecChecked() const = 0;
-  // Combo1's text, and its list: the names are appended, the text stays as it is.
-  virtual std::u16string KeyText() const = 0;
-  virtual void AddKeyNames(std::span<const std::u16string> names) = 0;
-  // Text15, the folder of autoexec.cfg.
-  virtual std::u16string AutoexecFolderText() const = 0;
-  virtual void SetAutoexecFolderText(std::u16string_view folder) = 0;
-
-  // The preview box Text14: its whole text (rows joined by CR LF), one row's text (row 1 to 8,
-  // the preview holding exactly eight rows), and its text colour.
-  virtual void SetPreviewText(std::u16string_view text) = 0;
-  virtual void SetPreviewRow(int row, std::u16string_view text) = 0;
-  virtual void SetPreviewColour(LayoutColour colour) = 0;
-
-  // Enables or disables a control named in the window's table.
-  virtual void EnableControl(const char* name, bool enabled) = 0;
 
   // The locator and the read-me window. Open makes a new window (with its own behaviour) and
   // shows it in front; Raise shows an open one again in front; Close closes one if open.
@@ -87,8 +57,8 @@ constexpr bool PreviewFollowsEdits(int check1_value) {
 // window's controls and is the document the operations work on.
 class MainWindow : public BindDocument {
  public:
-  MainWindow(MainWindowView& view, const DriveTable& drives, UserDialogs& dialogs,
-             AudioCommands& audio);
+  MainWindow(MainWindowView& view, Controls& controls, const DriveTable& drives,
+             UserDialogs& dialogs, AudioCommands& audio);
 
   // The load step, before the window is first shown: the file dialog's filter list and
   // overwrite prompt, and the key names in Combo1's list.
@@ -136,13 +106,20 @@ class MainWindow : public BindDocument {
 
  private:
   void RunCommand(MainCommand command);
+  // The controls by role.
+  const ControlRow& Row(const char* name) const;
   void ComposePreview();
   void FollowLineChange(int line);
   void RecolourPreview(TextColour colour);
   void ShowSecondary(SecondaryWindow window);
   void ExitProgram();
 
+  const ControlRow& LineRow(int line) const;
+  // Check1 "Auto Preview": 0 cleared, 1 checked, 2 greyed.
+  int AutoPreviewState() const { return controls_.Check(Row(kAutoPreviewCheck)); }
+
   MainWindowView& view_;
+  Controls& controls_;
   EditorServices editor_;
   std::filesystem::path file_name_;
   // Whether the preview shows exactly what ComposePreview would show now, one row a line, so

@@ -9,6 +9,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace vbe {
 
@@ -281,6 +285,14 @@ constexpr ControlRow DriveList(const ListFields& f) {
 }
 constexpr ControlRow FolderList(const ListFields& f) {
   return List(ControlKind::FolderList, f);
+}
+
+// The row of the control named `name`; a name the table lacks is a fault of the program.
+inline const ControlRow& RowNamed(std::span<const ControlRow> rows, std::string_view name) {
+  for (const ControlRow& row : rows) {
+    if (name == row.name) return row;
+  }
+  throw std::logic_error("no control " + std::string(name));
 }
 
 inline constexpr int TwipsPerPixel = 15;

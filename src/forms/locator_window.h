@@ -14,4 +14,8 @@ inline constexpr int LocatorClientHeight = 3750;
 // Neither button answers Enter or Escape; the focus starts in the drive list.
 std::span<const ControlRow> LocatorWindowControls();
 
+// The locator's lists by role: their names in its table.
+inline constexpr const char* kDriveList = "Drive1";
+inline constexpr const char* kFolderList = "Dir1";
+
 }  // namespace vbe

@@ -1,5 +1,6 @@
 #include "qt/control_table.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,11 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWidget>
@@ -277,8 +283,10 @@ QColor ResolveColour(LayoutColour colour, const QColor& fallback) {
   return fallback;
 }
 
-void PlaceControls(std::span<const ControlRow> rows, QWidget* window,
-                   const std::function<void(const ControlRow&, QWidget&)>& wire) {
+void ControlSet::Build(std::span<const ControlRow> rows, QWidget* window,
+                       const std::function<void(const ControlRow&, QWidget&)>& wire) {
+  rows_ = rows;
+  widgets_.clear();
   std::vector<std::pair<int, QWidget*>> tab_order;
   std::vector<std::pair<const ControlRow*, QWidget*>> placed;
   for (const ControlRow& row : rows) {
@@ -311,6 +319,7 @@ void PlaceControls(std::span<const ControlRow> rows, QWidget* window,
       control->setFocusPolicy(Qt::NoFocus);
     }
     placed.emplace_back(&row, control);
+    widgets_.push_back(control);
   }
   for (const auto& [label_row, label] : placed) {
     if (label_row->kind != ControlKind::Label) continue;
@@ -325,6 +334,163 @@ void PlaceControls(std::span<const ControlRow> rows, QWidget* window,
   for (std::size_t i = 1; i < tab_order.size(); ++i) {
     QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
   }
+}
+
+QWidget* ControlSet::Widget(const ControlRow& row) const {
+  const auto index = static_cast<std::size_t>(&row - rows_.data());
+  if (index >= widgets_.size()) qFatal("%s is no control of this window", row.name);
+  return widgets_[index];
+}
+
+std::u16string ControlSet::Text(const ControlRow& row) const {
+  switch (row.kind) {
+    case ControlKind::LineEditor:
+      return ToUtf16(As<QLineEdit>(row)->text());
+    case ControlKind::MultiLineBox:
+      return ToUtf16(As<QPlainTextEdit>(row)->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+    case ControlKind::ComboBox:
+    case ControlKind::DriveList:
+      return ToUtf16(As<QComboBox>(row)->currentText());
+    default:
+      return ToUtf16(Widget(row)->property("text").toString());
+  }
+}
+
+void ControlSet::SetText(const ControlRow& row, std::u16string_view text) {
+  switch (row.kind) {
+    case ControlKind::LineEditor: {
+      auto* editor = As<QLineEdit>(row);
+      editor->setText(ToQString(text));
+      // A read-only box shows the start of a text longer than itself.
+      if (row.locked) editor->setCursorPosition(0);
+      break;
+    }
+    case ControlKind::MultiLineBox:
+      As<QPlainTextEdit>(row)->setPlainText(RowsToQString(text));
+      break;
+    case ControlKind::ComboBox:
+      As<QComboBox>(row)->setEditText(ToQString(text));
+      break;
+    default:
+      Widget(row)->setProperty("text", ToQString(text));
+  }
+}
+
+void ControlSet::ReplaceText(const ControlRow& row, int from, int to, std::u16string_view text) {
+  auto* editor = As<QLineEdit>(row);
+  editor->setSelection(from, to - from);
+  editor->insert(ToQString(text));
+}
+
+// The row is selected by position and replaced inside an edit block: that way the cursor never
+// lays the row out to find its own place, and the box lays it out once, to paint it.
+void ControlSet::SetTextRow(const ControlRow& row, int index, std::u16string_view text) {
+  const QTextBlock block = As<QPlainTextEdit>(row)->document()->findBlockByNumber(index);
+  const QString shown = ToQString(text);
+  if (!block.isValid() || block.text() == shown) return;
+  QTextCursor cursor(block);
+  cursor.beginEditBlock();
+  cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+  cursor.insertText(shown);
+  cursor.endEditBlock();
+}
+
+void ControlSet::SetTextColour(const ControlRow& row, LayoutColour colour) {
+  QWidget* control = Widget(row);
+  const bool text_box =
+      row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
+  const QPalette::ColorRole role = text_box ? QPalette::Text : QPalette::WindowText;
+  QPalette palette = control->palette();
+  palette.setColor(role, ResolveColour(colour, palette.color(role)));
+  control->setPalette(palette);
+}
+
+int ControlSet::Check(const ControlRow& row) const {
+  if (row.kind == ControlKind::CheckBox) {
+    switch (As<QCheckBox>(row)->checkState()) {
+      case Qt::Checked:
+        return 1;
+      case Qt::PartiallyChecked:
+        return 2;
+      default:
+        return 0;
+    }
+  }
+  return As<QAbstractButton>(row)->isChecked() ? 1 : 0;
+}
+
+void ControlSet::SetCheck(const ControlRow& row, int state) {
+  if (row.kind == ControlKind::CheckBox) {
+    As<QCheckBox>(row)->setCheckState(state == 2   ? Qt::PartiallyChecked
+                                      : state == 1 ? Qt::Checked
+                                                   : Qt::Unchecked);
+  } else {
+    As<QAbstractButton>(row)->setChecked(state == 1);
+  }
+}
+
+void ControlSet::Enable(const ControlRow& row, bool enabled) {
+  Widget(row)->setEnabled(enabled);
+}
+
+// Not a tab reason: that would select the whole text of a line editor.
+void ControlSet::Focus(const ControlRow& row) {
+  Widget(row)->setFocus(Qt::OtherFocusReason);
+}
+
+void ControlSet::AddItems(const ControlRow& row, std::span<const std::u16string> items) {
+  auto* combo = As<QComboBox>(row);
+  // The first item added to an empty list would become the current one and replace the text.
+  const QString text = combo->currentText();
+  const int index = combo->currentIndex();
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::u16string& item : items) list << ToQString(item);
+  combo->addItems(list);  // one insertion for the whole list
+  combo->setCurrentIndex(index);
+  combo->setEditText(text);
+}
+
+void ControlSet::SetItems(const ControlRow& row, std::span<const ListItem> items, int selected) {
+  if (row.kind != ControlKind::FolderList) {
+    auto* combo = As<QComboBox>(row);
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (const ListItem& item : items) combo->addItem(ToQString(item.text));
+    combo->setCurrentIndex(selected);
+    return;
+  }
+  auto* tree = As<QTreeWidget>(row);
+  tree->clear();
+  const QIcon open_icon = tree->style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed_icon = tree->style()->standardIcon(QStyle::SP_DirClosedIcon);
+  std::vector<QTreeWidgetItem*> open;  // the open folder at each depth
+  QTreeWidgetItem* highlighted = nullptr;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const ListItem& item = items[i];
+    const auto depth = static_cast<std::size_t>(item.depth);
+    auto* shown = depth == 0 || depth > open.size() ? new QTreeWidgetItem(tree)
+                                                    : new QTreeWidgetItem(open[depth - 1]);
+    shown->setText(0, ToQString(item.text));
+    shown->setIcon(0, item.open ? open_icon : closed_icon);
+    shown->setData(0, Qt::UserRole, static_cast<int>(i));
+    if (item.open) {
+      open.resize(depth);
+      open.push_back(shown);
+    }
+    if (static_cast<int>(i) == selected) highlighted = shown;
+  }
+  tree->expandAll();
+  if (highlighted) {
+    tree->setCurrentItem(highlighted);
+    tree->scrollToItem(highlighted);
+  }
+}
+
+int ControlSet::Selection(const ControlRow& row) const {
+  if (row.kind != ControlKind::FolderList) return As<QComboBox>(row)->currentIndex();
+  const QTreeWidgetItem* item = As<QTreeWidget>(row)->currentItem();
+  return item ? item->data(0, Qt::UserRole).toInt() : -1;
 }
 
 }  // namespace vbe

@@ -9,7 +9,9 @@
 #include <QWidget>
 #include <functional>
 #include <span>
+#include <vector>
 
+#include "app/controls.h"
 #include "forms/layout.h"
 
 namespace vbe {
@@ -18,12 +20,41 @@ inline QRect PixelRect(const ControlRow& row) {
   return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
 }
 
-// Makes every control of a window's table in `window`, as its kind is realised here, with its
-// name, place, font (unless it is the window's own), colours, initial state, spoken name and
-// place in the tab order; labels and shapes take no focus, and a label names the control whose
-// spoken name is its caption. `wire` connects each control's events to the window's behaviour.
-void PlaceControls(std::span<const ControlRow> rows, QWidget* window,
-                   const std::function<void(const ControlRow&, QWidget&)>& wire);
+// A window's controls as its table gives them, and the one way every window's behaviour reads
+// and sets them (app/controls.h).
+class ControlSet : public Controls {
+ public:
+  // Makes every control of the table in `window`, as its kind is realised here, with its name,
+  // place, font (unless it is the window's own), colours, initial state, spoken name and place
+  // in the tab order; labels and shapes take no focus, and a label names the control whose
+  // spoken name is its caption. `wire` connects each control's events to the window's behaviour.
+  void Build(std::span<const ControlRow> rows, QWidget* window,
+             const std::function<void(const ControlRow&, QWidget&)>& wire);
+  // The control of a row of the table.
+  QWidget* Widget(const ControlRow& row) const;
+
+  std::u16string Text(const ControlRow& row) const override;
+  void SetText(const ControlRow& row, std::u16string_view text) override;
+  void ReplaceText(const ControlRow& row, int from, int to, std::u16string_view text) override;
+  void SetTextRow(const ControlRow& row, int index, std::u16string_view text) override;
+  void SetTextColour(const ControlRow& row, LayoutColour colour) override;
+  int Check(const ControlRow& row) const override;
+  void SetCheck(const ControlRow& row, int state) override;
+  void Enable(const ControlRow& row, bool enabled) override;
+  void Focus(const ControlRow& row) override;
+  void AddItems(const ControlRow& row, std::span<const std::u16string> items) override;
+  void SetItems(const ControlRow& row, std::span<const ListItem> items, int selected) override;
+  int Selection(const ControlRow& row) const override;
+
+ private:
+  template <typename T>
+  T* As(const ControlRow& row) const {
+    return static_cast<T*>(Widget(row));
+  }
+
+  std::span<const ControlRow> rows_;
+  std::vector<QWidget*> widgets_;  // one a row
+};
 
 // A window's control by its name in the window's table. A control missing from the window is a
 // fault of the program, not of the user: it ends the program with the name, rather than a

@@ -6,11 +6,8 @@
 #include <vector>
 
 #include "app/locator.h"
+#include "qt/control_table.h"
 #include "qt/qt_dialogs.h"
-
-class QComboBox;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace vbe {
 
@@ -31,10 +28,6 @@ class LocatorWidget : public QWidget, public LocatorView {
  public:
   explicit LocatorWidget(LocatorHost host, QWidget* parent = nullptr);
 
-  void ShowDrives(std::span<const std::u16string> drives, int selected) override;
-  std::u16string ShownDrive() const override;
-  void ShowFolders(std::span<const FolderRow> rows, int selected) override;
-  int HighlightedFolder() const override;
   void CloseWindow() override { close(); }
 
  protected:
@@ -42,9 +35,9 @@ class LocatorWidget : public QWidget, public LocatorView {
 
  private:
   QtUserDialogs own_dialogs_;
+  ControlSet controls_;
   Locator locator_;
-  QComboBox* drive1_ = nullptr;
-  QTreeWidget* dir1_ = nullptr;
+  QWidget* dir1_ = nullptr;
   LocatorCommand open_folder_ = LocatorCommand::None;  // the folder list's command
 };
 

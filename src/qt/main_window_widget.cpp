@@ -2,21 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
 #include <vector>
@@ -39,7 +32,7 @@ MainWindowWidget::MainWindowWidget(Form1Host host, QWidget* parent)
       own_audio_([this] { return MakeAudioBackend(drives_); }),
       dialogs_(host.dialogs ? *host.dialogs : own_dialogs_),
       end_program_(std::move(host.end_program)),
-      window_(*this, drives_, dialogs_, host.audio ? *host.audio : own_audio_) {
+      window_(*this, controls_, drives_, dialogs_, host.audio ? *host.audio : own_audio_) {
   if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
   setObjectName("Form1");
   ExposeAsWindow(this);
@@ -71,119 +64,17 @@ MainWindowWidget::~MainWindowWidget() {
 
 void MainWindowWidget::BuildControls() {
   // Each control's event reaches the behaviour as its row says.
-  PlaceControls(MainWindowControls(), this, [this](const ControlRow& row, QWidget& control) {
+  controls_.Build(MainWindowControls(), this, [this](const ControlRow& row, QWidget& control) {
     if (row.line) {
-      auto* editor = static_cast<QLineEdit*>(&control);
-      lines_.at(row.line - 1) = editor;
-      connect(editor, &QLineEdit::textChanged, this,
+      lines_.at(row.line - 1) = &control;
+      connect(static_cast<QLineEdit*>(&control), &QLineEdit::textChanged, this,
               [this, line = row.line] { window_.OnLineChanged(line); });
     } else if (row.command.main != MainCommand::None) {
       connect(static_cast<QAbstractButton*>(&control), &QAbstractButton::clicked, this,
               [this, command = row.command.main] { window_.OnCommand(command); });
     }
   });
-  white_option_ = &Child<QRadioButton>(*this, kWhiteOption);
-  yellow_option_ = &Child<QRadioButton>(*this, kYellowOption);
-  auto_preview_ = &Child<QCheckBox>(*this, kAutoPreviewCheck);
-  autoexec_check_ = &Child<QCheckBox>(*this, kAutoexecCheck);
-  key_chooser_ = &Child<QComboBox>(*this, kKeyChooser);
-  autoexec_folder_ = &Child<QLineEdit>(*this, kAutoexecFolderBox);
-  autoexec_folder_->setCursorPosition(0);
-  preview_ = &Child<QPlainTextEdit>(*this, kPreviewBox);
-}
-
-std::u16string MainWindowWidget::LineText(int line) const {
-  return ToUtf16(lines_.at(line - 1)->text());
-}
-
-void MainWindowWidget::SetLineText(int line, std::u16string_view text) {
-  lines_.at(line - 1)->setText(ToQString(text));
-}
-
-void MainWindowWidget::ReplaceLineRange(int line, int from, int to, std::u16string_view text) {
-  QLineEdit* editor = lines_.at(line - 1);
-  editor->setSelection(from, to - from);
-  editor->insert(ToQString(text));
-}
-
-// Not a tab reason: that would select the whole line of the editor that gets the focus.
-void MainWindowWidget::FocusLine(int line) {
-  lines_.at(line - 1)->setFocus(Qt::OtherFocusReason);
-}
-
-bool MainWindowWidget::WhiteSelected() const {
-  return white_option_->isChecked();
-}
-
-void MainWindowWidget::SelectColour(TextColour colour) {
-  (colour == TextColour::White ? white_option_ : yellow_option_)->setChecked(true);
-}
-
-int MainWindowWidget::AutoPreviewState() const {
-  switch (auto_preview_->checkState()) {
-    case Qt::Checked:
-      return 1;
-    case Qt::PartiallyChecked:
-      return 2;
-    default:
-      return 0;
-  }
-}
-
-bool MainWindowWidget::AutoexecChecked() const {
-  return autoexec_check_->isChecked();
-}
-
-std::u16string MainWindowWidget::KeyText() const {
-  return ToUtf16(key_chooser_->currentText());
-}
-
-void MainWindowWidget::AddKeyNames(std::span<const std::u16string> names) {
-  // The first item added to an empty list would become the current one and replace the text.
-  const QString text = key_chooser_->currentText();
-  const int index = key_chooser_->currentIndex();
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(names.size()));
-  for (const std::u16string& name : names) items << ToQString(name);
-  key_chooser_->addItems(items);  // one insertion for the whole list
-  key_chooser_->setCurrentIndex(index);
-  key_chooser_->setEditText(text);
-}
-
-std::u16string MainWindowWidget::AutoexecFolderText() const {
-  return ToUtf16(autoexec_folder_->text());
-}
-
-void MainWindowWidget::SetAutoexecFolderText(std::u16string_view folder) {
-  autoexec_folder_->setText(ToQString(folder));
-  autoexec_folder_->setCursorPosition(0);
-}
-
-void MainWindowWidget::SetPreviewText(std::u16string_view text) {
-  preview_->setPlainText(RowsToQString(text));
-}
-
-// The row is selected by position and replaced inside an edit block: that way the cursor never
-// lays the row out to find its own place, and the box lays it out once, to paint it.
-void MainWindowWidget::SetPreviewRow(int row, std::u16string_view text) {
-  const QTextBlock block = preview_->document()->findBlockByNumber(row - 1);
-  const QString shown = ToQString(text);
-  if (!block.isValid() || block.text() == shown) return;
-  QTextCursor cursor(block);
-  cursor.beginEditBlock();
-  cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-  cursor.insertText(shown);
-  cursor.endEditBlock();
-}
-
-void MainWindowWidget::SetPreviewColour(LayoutColour colour) {
-  QPalette palette = preview_->palette();
-  palette.setColor(QPalette::Text, ResolveColour(colour, Qt::white));
-  preview_->setPalette(palette);
-}
-
-void MainWindowWidget::EnableControl(const char* name, bool enabled) {
-  Child<QWidget>(*this, name).setEnabled(enabled);
+  Child<QLineEdit>(*this, kAutoexecFolderBox).setCursorPosition(0);
 }
 
 QWidget* MainWindowWidget::Secondary(SecondaryWindow window) const {

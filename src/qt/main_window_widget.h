@@ -15,13 +15,8 @@
 #include <array>
 
 #include "app/main_window.h"
+#include "qt/control_table.h"
 #include "qt/qt_dialogs.h"
-
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
 
 namespace vbe {
 
@@ -39,22 +34,6 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   // Opens the bind file the program was started with, once the window is shown.
   void OpenFromCommandLine(const std::filesystem::path& file);
 
-  std::u16string LineText(int line) const override;
-  void SetLineText(int line, std::u16string_view text) override;
-  void ReplaceLineRange(int line, int from, int to, std::u16string_view text) override;
-  void FocusLine(int line) override;
-  bool WhiteSelected() const override;
-  void SelectColour(TextColour colour) override;
-  int AutoPreviewState() const override;
-  bool AutoexecChecked() const override;
-  std::u16string KeyText() const override;
-  void AddKeyNames(std::span<const std::u16string> names) override;
-  std::u16string AutoexecFolderText() const override;
-  void SetAutoexecFolderText(std::u16string_view folder) override;
-  void SetPreviewText(std::u16string_view text) override;
-  void SetPreviewRow(int row, std::u16string_view text) override;
-  void SetPreviewColour(LayoutColour colour) override;
-  void EnableControl(const char* name, bool enabled) override;
   bool IsOpen(SecondaryWindow window) const override;
   bool IsMinimised(SecondaryWindow window) const override;
   void Open(SecondaryWindow window) override;
@@ -83,17 +62,11 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   LazyAudioCommands own_audio_;
   UserDialogs& dialogs_;
   std::function<void()> end_program_;
+  ControlSet controls_;
   MainWindow window_;
   QImage background_;
 
-  std::array<QLineEdit*, LineCount> lines_{};
-  QRadioButton* white_option_ = nullptr;
-  QRadioButton* yellow_option_ = nullptr;
-  QCheckBox* auto_preview_ = nullptr;
-  QCheckBox* autoexec_check_ = nullptr;
-  QComboBox* key_chooser_ = nullptr;
-  QLineEdit* autoexec_folder_ = nullptr;
-  QPlainTextEdit* preview_ = nullptr;
+  std::array<QWidget*, LineCount> lines_{};
   QPointer<LocatorWidget> locator_;
   QPointer<ReadMeWidget> readme_;
 };

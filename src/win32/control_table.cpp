@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "win32/wide_text.h"
@@ -282,6 +283,9 @@ RECT PixelRect(const ControlRow& row, UINT dpi) {
 void ControlSet::Build(HWND parent, std::span<const ControlRow> rows, UINT dpi) {
   parent_ = parent;
   rows_ = rows;
+  text_colours_.clear();
+  for (const ControlRow& row : rows) text_colours_.push_back(row.text);
+  items_.assign(rows.size(), {});
   std::vector<const ControlRow*> order;
   for (const ControlRow& row : rows) {
     if (row.kind != ControlKind::Shape) order.push_back(&row);
@@ -353,6 +357,98 @@ void ControlSet::SetLayoutFont(HWND control, const ControlRow& row, UINT dpi) co
     SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1),
                  std::max(1, int(rect.bottom - rect.top) - 6));
   }
+}
+
+std::size_t ControlSet::Index(const ControlRow& row) const {
+  const auto index = static_cast<std::size_t>(&row - rows_.data());
+  if (index >= rows_.size()) std::abort();  // a row of another window: a fault of the program
+  return index;
+}
+
+HWND ControlSet::Handle(const ControlRow& row) const {
+  return GetDlgItem(parent_, FirstControlId + static_cast<int>(Index(row)));
+}
+
+std::u16string ControlSet::Text(const ControlRow& row) const {
+  return WindowText16(Handle(row));
+}
+
+// A line editor's text is replaced through its selection, as typing would, so its change
+// handling runs once.
+void ControlSet::SetText(const ControlRow& row, std::u16string_view text) {
+  if (row.kind != ControlKind::LineEditor || row.locked) {
+    SetWindowText16(Handle(row), text);
+    return;
+  }
+  const std::wstring wide = Wide(text);
+  SendMessageW(Handle(row), EM_SETSEL, 0, -1);
+  SendMessageW(Handle(row), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void ControlSet::ReplaceText(const ControlRow& row, int from, int to, std::u16string_view text) {
+  const std::wstring wide = Wide(text);
+  SendMessageW(Handle(row), EM_SETSEL, from, to);
+  SendMessageW(Handle(row), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+// The box lays out and paints one row instead of all.
+void ControlSet::SetTextRow(const ControlRow& row, int index, std::u16string_view text) {
+  const HWND box = Handle(row);
+  const LRESULT start = SendMessageW(box, EM_LINEINDEX, index, 0);
+  const LRESULT length = SendMessageW(box, EM_LINELENGTH, start, 0);
+  const std::wstring wide = Wide(text);
+  SendMessageW(box, EM_SETSEL, start, start + length);
+  SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+// The window's WM_CTLCOLOR handling reads the colour (TextColourOf).
+void ControlSet::SetTextColour(const ControlRow& row, LayoutColour colour) {
+  text_colours_.at(Index(row)) = colour;
+  InvalidateRect(Handle(row), nullptr, TRUE);
+}
+
+int ControlSet::Check(const ControlRow& row) const {
+  return static_cast<int>(SendMessageW(Handle(row), BM_GETCHECK, 0, 0));
+}
+
+void ControlSet::SetCheck(const ControlRow& row, int state) {
+  SendMessageW(Handle(row), BM_SETCHECK, state, 0);
+}
+
+void ControlSet::Enable(const ControlRow& row, bool enabled) {
+  EnableWindow(Handle(row), enabled);
+}
+
+void ControlSet::Focus(const ControlRow& row) {
+  SetFocus(Handle(row));
+}
+
+void ControlSet::AddItems(const ControlRow& row, std::span<const std::u16string> items) {
+  for (const std::u16string& item : items) {
+    const std::wstring wide = Wide(item);
+    SendMessageW(Handle(row), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+}
+
+void ControlSet::SetItems(const ControlRow& row, std::span<const ListItem> items, int selected) {
+  const HWND list = Handle(row);
+  const bool combo = row.kind != ControlKind::FolderList;
+  items_.at(Index(row)).assign(items.begin(), items.end());
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  for (const ListItem& item : items) {
+    const std::wstring wide = Wide(item.text);
+    SendMessageW(list, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+  SendMessageW(list, combo ? CB_SETCURSEL : LB_SETCURSEL, selected, 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+int ControlSet::Selection(const ControlRow& row) const {
+  const bool combo = row.kind != ControlKind::FolderList;
+  return static_cast<int>(SendMessageW(Handle(row), combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
 }  // namespace vbe

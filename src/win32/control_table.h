@@ -14,7 +14,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/controls.h"
 #include "forms/artwork.h"
 #include "forms/layout.h"
 
@@ -97,8 +99,9 @@ const ControlRow* RowOf(std::span<const ControlRow> rows, HWND control);
 // button's click, the drive list's change, the folder list's double-click.
 bool IsCommandEvent(ControlKind kind, int code);
 
-// A window's controls as its table gives them. Shapes get no window: the window draws them.
-class ControlSet {
+// A window's controls as its table gives them, and the one way every window's behaviour reads
+// and sets them (app/controls.h). Shapes get no window: the window draws them.
+class ControlSet : public Controls {
  public:
   // Creates the rows' controls in `parent`: labels first, then the others in tab order, which
   // is their z-order, so Tab and the dialog keys follow it. A control with a spoken name gets
@@ -110,17 +113,38 @@ class ControlSet {
   void Place(UINT dpi);
 
   HWND Find(std::string_view name) const { return FindControl(parent_, rows_, name); }
+  HWND Handle(const ControlRow& row) const;
   const ControlRow* RowOf(HWND control) const { return vbe::RowOf(rows_, control); }
   const LayoutFonts& Fonts() const { return fonts_; }
   UINT Dpi() const { return dpi_; }
+  // The text colour a control shows: its row's, or the one set since.
+  LayoutColour TextColourOf(const ControlRow& row) const { return text_colours_.at(Index(row)); }
+  // The items a list was given.
+  const std::vector<ListItem>& Items(const ControlRow& row) const { return items_.at(Index(row)); }
+
+  std::u16string Text(const ControlRow& row) const override;
+  void SetText(const ControlRow& row, std::u16string_view text) override;
+  void ReplaceText(const ControlRow& row, int from, int to, std::u16string_view text) override;
+  void SetTextRow(const ControlRow& row, int index, std::u16string_view text) override;
+  void SetTextColour(const ControlRow& row, LayoutColour colour) override;
+  int Check(const ControlRow& row) const override;
+  void SetCheck(const ControlRow& row, int state) override;
+  void Enable(const ControlRow& row, bool enabled) override;
+  void Focus(const ControlRow& row) override;
+  void AddItems(const ControlRow& row, std::span<const std::u16string> items) override;
+  void SetItems(const ControlRow& row, std::span<const ListItem> items, int selected) override;
+  int Selection(const ControlRow& row) const override;
 
  private:
   // A control's window rectangle: a drop-down's window also holds its open list.
   static RECT WindowRect(const ControlRow& row, UINT dpi);
   void SetLayoutFont(HWND control, const ControlRow& row, UINT dpi) const;
+  std::size_t Index(const ControlRow& row) const;
 
   HWND parent_ = nullptr;
   std::span<const ControlRow> rows_;
+  std::vector<LayoutColour> text_colours_;    // one a row
+  std::vector<std::vector<ListItem>> items_;  // one a row
   LayoutFonts fonts_;
   UINT dpi_ = 96;
 };

@@ -26,9 +26,8 @@ Form1::Form1(Form1Host host)
     : drives_(std::move(host.drives)),
       own_audio_([] { return MakeHostAudioCommands(); }),
       end_program_(std::move(host.end_program)),
-      behaviour_(*this, drives_, host.dialogs ? *host.dialogs : common_dialog_,
-                 host.audio ? *host.audio : own_audio_),
-      preview_colour_(ResolveColour(PreviewWhite, RGB(255, 255, 255))) {
+      behaviour_(*this, controls_, drives_, host.dialogs ? *host.dialogs : common_dialog_,
+                 host.audio ? *host.audio : own_audio_) {
   if (!end_program_) end_program_ = [] { PostQuitMessage(0); };
   ground_brush_ = CreateSolidBrush(ResolveColour(PictureGround, RGB(8, 8, 24)));
   CreateFormWindow(kClassName, FormWindowProc<Form1>, nullptr, ProgramTitle, kStyle, nullptr,
@@ -77,7 +76,6 @@ void Form1::BuildControls() {
   for (const ControlRow& row : MainWindowControls()) {
     const HWND control = controls_.Find(row.name);
     if (row.line > 0) {
-      line_editors_.at(row.line - 1) = control;
       MakeLineEditor(control, [this, line = row.line](WPARAM key) {
         if (key == VK_DOWN || key == VK_UP) {
           behaviour_.OnLineArrow(line, key == VK_DOWN ? LineArrow::Down : LineArrow::Up);
@@ -86,15 +84,8 @@ void Form1::BuildControls() {
     }
     if (row.picture) button_icons_.emplace_back(control, MakeArtworkIcon(row.picture));
   }
-  option1_ = controls_.Find(kWhiteOption);
-  option2_ = controls_.Find(kYellowOption);
-  check1_ = controls_.Find(kAutoPreviewCheck);
-  check2_ = controls_.Find(kAutoexecCheck);
-  text14_ = controls_.Find(kPreviewBox);
-  LetTabLeave(text14_);
-  text15_ = controls_.Find(kAutoexecFolderBox);
-  combo1_ = controls_.Find(kKeyChooser);
-  combo_edit_ = FindWindowExW(combo1_, nullptr, L"EDIT", nullptr);
+  LetTabLeave(controls_.Find(kPreviewBox));
+  combo_edit_ = FindWindowExW(controls_.Find(kKeyChooser), nullptr, L"EDIT", nullptr);
   if (combo_edit_) MakeLineEditor(combo_edit_);
   // The colour captions on the dark ground are drawn without the desktop theme, which would
   // ignore their colours.
@@ -102,7 +93,9 @@ void Form1::BuildControls() {
     using SetThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
     if (auto set_theme = reinterpret_cast<SetThemeFn>(
             reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")))) {
-      for (HWND choice : {option1_, option2_, check1_, check2_}) set_theme(choice, L"", L"");
+      for (const char* choice : {kWhiteOption, kYellowOption, kAutoPreviewCheck, kAutoexecCheck}) {
+        set_theme(controls_.Find(choice), L"", L"");
+      }
     }
   }
 }
@@ -176,15 +169,9 @@ void Form1::OnDropFiles(HDROP drop) {
 LRESULT Form1::OnControlColour(HDC dc, HWND control, LRESULT standard) {
   const ControlRow* row = controls_.RowOf(control);
   if (!row) return standard;
-  if (control == text14_) {
-    SetTextColor(dc, preview_colour_);
-    SetBkColor(dc, ResolveColour(row->background, GetSysColor(COLOR_WINDOW)));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(row->background.value));
-  }
+  const LayoutColour text = controls_.TextColourOf(*row);
   if (IsTextBox(*row)) {
-    if (row->text.kind != LayoutColour::Kind::Default) {
-      SetTextColor(dc, ResolveColour(row->text, 0));
-    }
+    if (text.kind != LayoutColour::Kind::Default) SetTextColor(dc, ResolveColour(text, 0));
     if (row->background.kind == LayoutColour::Kind::System) {
       SetBkColor(dc, ResolveColour(row->background, 0));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(row->background.value));
@@ -192,10 +179,8 @@ LRESULT Form1::OnControlColour(HDC dc, HWND control, LRESULT standard) {
     return standard;
   }
   // Labels, check boxes and option buttons stand on the picture's dark ground.
-  if (row->text.kind == LayoutColour::Kind::Default && row->kind != ControlKind::Label) {
-    return standard;
-  }
-  SetTextColor(dc, ResolveColour(row->text, GetSysColor(COLOR_WINDOWTEXT)));
+  if (text.kind == LayoutColour::Kind::Default && row->kind != ControlKind::Label) return standard;
+  SetTextColor(dc, ResolveColour(text, GetSysColor(COLOR_WINDOWTEXT)));
   SetBkColor(dc, ResolveColour(PictureGround, 0));
   return reinterpret_cast<LRESULT>(ground_brush_);
 }
@@ -271,93 +256,6 @@ void Form1::Paint() {
     DeleteObject(pen);
   }
   EndPaint(window_, &paint);
-}
-
-std::u16string Form1::LineText(int line) const {
-  return WindowText16(Editor(line));
-}
-
-// Through the editor's selection, as typing would, so its change handling runs once.
-void Form1::SetLineText(int line, std::u16string_view text) {
-  const std::wstring wide = Wide(text);
-  SendMessageW(Editor(line), EM_SETSEL, 0, -1);
-  SendMessageW(Editor(line), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-void Form1::ReplaceLineRange(int line, int from, int to, std::u16string_view text) {
-  const std::wstring wide = Wide(text);
-  SendMessageW(Editor(line), EM_SETSEL, from, to);
-  SendMessageW(Editor(line), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-void Form1::FocusLine(int line) {
-  SetFocus(Editor(line));
-}
-
-bool Form1::WhiteSelected() const {
-  return SendMessageW(option1_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Form1::SelectColour(TextColour colour) {
-  const bool white = colour == TextColour::White;
-  SendMessageW(option1_, BM_SETCHECK, white ? BST_CHECKED : BST_UNCHECKED, 0);
-  SendMessageW(option2_, BM_SETCHECK, white ? BST_UNCHECKED : BST_CHECKED, 0);
-}
-
-int Form1::AutoPreviewState() const {
-  switch (SendMessageW(check1_, BM_GETCHECK, 0, 0)) {
-    case BST_CHECKED:
-      return 1;
-    case BST_INDETERMINATE:
-      return 2;
-    default:
-      return 0;
-  }
-}
-
-bool Form1::AutoexecChecked() const {
-  return SendMessageW(check2_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-std::u16string Form1::KeyText() const {
-  return WindowText16(combo1_);
-}
-
-void Form1::AddKeyNames(std::span<const std::u16string> names) {
-  for (const std::u16string& name : names) {
-    const std::wstring item = Wide(name);
-    SendMessageW(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  }
-}
-
-std::u16string Form1::AutoexecFolderText() const {
-  return WindowText16(text15_);
-}
-
-void Form1::SetAutoexecFolderText(std::u16string_view folder) {
-  SetWindowText16(text15_, folder);
-}
-
-void Form1::SetPreviewText(std::u16string_view text) {
-  SetWindowText16(text14_, text);
-}
-
-// The box lays out and paints one row instead of eight.
-void Form1::SetPreviewRow(int row, std::u16string_view text) {
-  const LRESULT start = SendMessageW(text14_, EM_LINEINDEX, row - 1, 0);
-  const LRESULT length = SendMessageW(text14_, EM_LINELENGTH, start, 0);
-  const std::wstring wide = Wide(text);
-  SendMessageW(text14_, EM_SETSEL, start, start + length);
-  SendMessageW(text14_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-void Form1::SetPreviewColour(LayoutColour colour) {
-  preview_colour_ = ResolveColour(colour, 0);
-  InvalidateRect(text14_, nullptr, TRUE);
-}
-
-void Form1::EnableControl(const char* name, bool enabled) {
-  EnableWindow(controls_.Find(name), enabled);
 }
 
 HWND Form1::SecondaryHandle(SecondaryWindow window) const {

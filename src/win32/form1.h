@@ -38,25 +38,7 @@ class Form1 : public MainWindowView {
   // The open secondary windows; null when closed.
   HWND LocatorWindowHandle() const;
   HWND ReadMeWindowHandle() const;
-  COLORREF PreviewColour() const { return preview_colour_; }
-
   // MainWindowView
-  std::u16string LineText(int line) const override;
-  void SetLineText(int line, std::u16string_view text) override;
-  void ReplaceLineRange(int line, int from, int to, std::u16string_view text) override;
-  void FocusLine(int line) override;
-  bool WhiteSelected() const override;
-  void SelectColour(TextColour colour) override;
-  int AutoPreviewState() const override;
-  bool AutoexecChecked() const override;
-  std::u16string KeyText() const override;
-  void AddKeyNames(std::span<const std::u16string> names) override;
-  std::u16string AutoexecFolderText() const override;
-  void SetAutoexecFolderText(std::u16string_view folder) override;
-  void SetPreviewText(std::u16string_view text) override;
-  void SetPreviewRow(int row, std::u16string_view text) override;
-  void SetPreviewColour(LayoutColour colour) override;
-  void EnableControl(const char* name, bool enabled) override;
   bool IsOpen(SecondaryWindow window) const override;
   bool IsMinimised(SecondaryWindow window) const override;
   void Open(SecondaryWindow window) override;
@@ -78,21 +60,17 @@ class Form1 : public MainWindowView {
   void Paint();
   void ApplyDpi(UINT dpi);
   HWND SecondaryHandle(SecondaryWindow window) const;
-  HWND Editor(int line) const { return line_editors_.at(line - 1); }
 
   DriveTable drives_;
   Win32UserDialogs common_dialog_;
   LazyAudioCommands own_audio_;
   std::function<void()> end_program_;
+  ControlSet controls_;
   MainWindow behaviour_;
 
   HWND window_ = nullptr;
-  ControlSet controls_;
-  std::array<HWND, LineCount> line_editors_{};
-  HWND option1_ = nullptr, option2_ = nullptr, combo1_ = nullptr, combo_edit_ = nullptr,
-       check1_ = nullptr, check2_ = nullptr, text14_ = nullptr, text15_ = nullptr;
+  HWND combo_edit_ = nullptr;
   HWND last_focus_ = nullptr;
-  COLORREF preview_colour_;
   HBRUSH ground_brush_ = nullptr;
   std::vector<std::pair<HWND, HICON>> button_icons_;
   std::unique_ptr<Form2> locator_;

@@ -18,12 +18,11 @@ constexpr int kIndent = 12;
 
 Form2::Form2(HWND owner, const DriveTable& drives, UserDialogs& dialogs,
              std::function<void(const std::string&)> set_autoexec_folder)
-    : behaviour_(*this, drives, dialogs, std::move(set_autoexec_folder)) {
+    : behaviour_(*this, controls_, drives, dialogs, std::move(set_autoexec_folder)) {
   CreateFormWindow(kClassName, FormWindowProc<Form2>, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                    LocatorTitle, kStyle, owner, {100, 100}, this);
   controls_.Build(window_, LocatorWindowControls(), WindowDpi(window_));
   for (const ControlRow& row : LocatorWindowControls()) {
-    if (row.kind == ControlKind::DriveList) drive1_ = controls_.Find(row.name);
     if (row.kind != ControlKind::FolderList) continue;
     dir1_ = controls_.Find(row.name);
     TakeReturnKey(dir1_, [this, command = row.command.locator] { behaviour_.OnCommand(command); });
@@ -41,7 +40,7 @@ Form2::Form2(HWND owner, const DriveTable& drives, UserDialogs& dialogs,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
-  last_focus_ = drive1_;
+  last_focus_ = controls_.Find(kDriveList);
   SetFocus(last_focus_);
 }
 
@@ -68,8 +67,10 @@ void Form2::ApplyDpi(UINT dpi) {
 // A folder of Dir1: a small folder picture, open for the open folders, then its name.
 void Form2::DrawFolderItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_LISTBOX || item.itemID == UINT(-1)) return;
-  if (item.itemID >= rows_.size()) return;
-  const FolderRow& folder = rows_[item.itemID];
+  const std::vector<ListItem>& rows =
+      controls_.Items(RowNamed(LocatorWindowControls(), kFolderList));
+  if (item.itemID >= rows.size()) return;
+  const ListItem& folder = rows[item.itemID];
   HDC dc = item.hDC;
   const int dpi = static_cast<int>(controls_.Dpi());
   const bool selected = item.itemState & ODS_SELECTED;
@@ -90,7 +91,7 @@ void Form2::DrawFolderItem(const DRAWITEMSTRUCT& item) {
   DeleteObject(outline);
   DeleteObject(body);
 
-  const std::wstring name = Wide(folder.name);
+  const std::wstring name = Wide(folder.text);
   RECT text = item.rcItem;
   text.left = left + size + MulDiv(4, dpi, 96);
   SetBkMode(dc, TRANSPARENT);
@@ -123,36 +124,6 @@ LRESULT Form2::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
   }
   return DefWindowProcW(window_, message, wparam, lparam);
-}
-
-void Form2::ShowDrives(std::span<const std::u16string> drives, int selected) {
-  SendMessageW(drive1_, CB_RESETCONTENT, 0, 0);
-  for (const std::u16string& drive : drives) {
-    const std::wstring name = Wide(drive);
-    SendMessageW(drive1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-  }
-  SendMessageW(drive1_, CB_SETCURSEL, selected, 0);
-}
-
-std::u16string Form2::ShownDrive() const {
-  return WindowText16(drive1_);
-}
-
-void Form2::ShowFolders(std::span<const FolderRow> rows, int selected) {
-  rows_.assign(rows.begin(), rows.end());
-  SendMessageW(dir1_, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(dir1_, LB_RESETCONTENT, 0, 0);
-  for (const FolderRow& row : rows_) {
-    const std::wstring name = Wide(row.name);
-    SendMessageW(dir1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-  }
-  SendMessageW(dir1_, LB_SETCURSEL, selected, 0);
-  SendMessageW(dir1_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(dir1_, nullptr, TRUE);
-}
-
-int Form2::HighlightedFolder() const {
-  return static_cast<int>(SendMessageW(dir1_, LB_GETCURSEL, 0, 0));
 }
 
 void Form2::CloseWindow() {

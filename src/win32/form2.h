@@ -25,10 +25,6 @@ class Form2 : public LocatorView {
   HWND Window() const { return window_; }
 
   // LocatorView
-  void ShowDrives(std::span<const std::u16string> drives, int selected) override;
-  std::u16string ShownDrive() const override;
-  void ShowFolders(std::span<const FolderRow> rows, int selected) override;
-  int HighlightedFolder() const override;
   void CloseWindow() override;
 
  private:
@@ -39,12 +35,11 @@ class Form2 : public LocatorView {
   void ApplyDpi(UINT dpi);
   void DrawFolderItem(const DRAWITEMSTRUCT& item);
 
-  Locator behaviour_;
-  std::vector<FolderRow> rows_;  // Dir1's rows, as drawn
-  HWND window_ = nullptr;
-  HWND drive1_ = nullptr, dir1_ = nullptr;
-  HWND last_focus_ = nullptr;
   ControlSet controls_;
+  Locator behaviour_;
+  HWND window_ = nullptr;
+  HWND dir1_ = nullptr;
+  HWND last_focus_ = nullptr;
 };
 
 }  // namespace vbe

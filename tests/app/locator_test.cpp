@@ -7,32 +7,17 @@ namespace fs = std::filesystem;
 namespace vbe::testing {
 namespace {
 
-class FakeLocatorView : public LocatorView {
+class FakeLocatorView : public LocatorView, public FakeControls {
  public:
-  std::vector<std::u16string> drives;
-  int shown_drive = -1;
-  std::vector<FolderRow> rows;
-  int highlighted = -1;
+  FakeLocatorView() : FakeControls(LocatorWindowControls()) {}
   int closes = 0;
-
-  void ShowDrives(std::span<const std::u16string> names, int selected) override {
-    drives.assign(names.begin(), names.end());
-    shown_drive = selected;
-  }
-  std::u16string ShownDrive() const override {
-    return shown_drive < 0 ? u"" : drives.at(shown_drive);
-  }
-  void ShowFolders(std::span<const FolderRow> shown, int selected) override {
-    rows.assign(shown.begin(), shown.end());
-    highlighted = selected;
-  }
-  int HighlightedFolder() const override { return highlighted; }
   void CloseWindow() override { ++closes; }
 
-  // Highlights the row of that name, as a click does.
+  // Highlights the folder of that name, as a click does.
   void Highlight(std::u16string_view name) {
+    const std::vector<ListItem>& rows = (*this)[kFolderList].items;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      if (rows[i].name == name) highlighted = static_cast<int>(i);
+      if (rows[i].text == name) (*this)[kFolderList].selection = static_cast<int>(i);
     }
   }
 };
@@ -55,7 +40,7 @@ class LocatorTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   FakeLocatorView view;
   std::vector<std::string> set_folders;
-  Locator locator{view, drives, dialogs,
+  Locator locator{view, view, drives, dialogs,
                   [this](const std::string& f) { set_folders.push_back(f); }};
 };
 
@@ -65,13 +50,13 @@ TEST_F(LocatorTest, StartsAtTheFirstDrivesRootAndListsItsFolders) {
   TempFolder other;
   drives.SetDrive('e', other.path());
   locator.Load();
-  EXPECT_EQ(view.drives, (std::vector<std::u16string>{u"c:", u"e:"}));
-  EXPECT_EQ(view.shown_drive, 0);
+  EXPECT_EQ(view[kDriveList].items, (std::vector<ListItem>{{u"c:"}, {u"e:"}}));
+  EXPECT_EQ(view[kDriveList].selection, 0);
   EXPECT_EQ(locator.CurrentFolder(), "c:\\");
-  EXPECT_EQ(view.rows,
-            (std::vector<FolderRow>{
+  EXPECT_EQ(view[kFolderList].items,
+            (std::vector<ListItem>{
                 {u"c:\\", 0, true}, {u"Binds", 1, false}, {u"Program Files", 1, false}}));
-  EXPECT_EQ(view.highlighted, 0);
+  EXPECT_EQ(view[kFolderList].selection, 0);
 }
 
 TEST_F(LocatorTest, StartsInTheProcesssFolderWhenItLiesOnADrive) {
@@ -82,9 +67,10 @@ TEST_F(LocatorTest, StartsInTheProcesssFolderWhenItLiesOnADrive) {
   locator.Load();
   fs::current_path(previous);
   EXPECT_EQ(locator.CurrentFolder(), "c:\\Binds");
-  EXPECT_EQ(view.shown_drive, 1) << "c: after a:";
-  EXPECT_EQ(view.rows, (std::vector<FolderRow>{{u"c:\\", 0, true}, {u"Binds", 1, true}}));
-  EXPECT_EQ(view.highlighted, 1);
+  EXPECT_EQ(view[kDriveList].selection, 1) << "c: after a:";
+  EXPECT_EQ(view[kFolderList].items,
+            (std::vector<ListItem>{{u"c:\\", 0, true}, {u"Binds", 1, true}}));
+  EXPECT_EQ(view[kFolderList].selection, 1);
 }
 
 TEST_F(LocatorTest, OkTakesTheOpenedFolderNotTheHighlightedOne) {
@@ -97,7 +83,7 @@ TEST_F(LocatorTest, OkTakesTheOpenedFolderNotTheHighlightedOne) {
   EXPECT_TRUE(set_folders.empty());
   EXPECT_EQ(view.closes, 0);
   Open(u"main");
-  EXPECT_EQ(view.rows.back(), (FolderRow{u"main", 3, true}));
+  EXPECT_EQ(view[kFolderList].items.back(), (ListItem{u"main", 3, true}));
   locator.OnCommand(LocatorCommand::Ok);
   EXPECT_EQ(set_folders, std::vector<std::string>{"c:\\Program Files\\Vellmar\\main"});
   EXPECT_EQ(view.closes, 1);
@@ -109,7 +95,7 @@ TEST_F(LocatorTest, AFolderThatCannotBeOpenedIsReportedAndTheListStays) {
   Open(u"Binds");
   EXPECT_EQ(dialogs.boxes, (Boxes{{"Can't open the folder c:\\Binds", "Folder Error", 16}}));
   EXPECT_EQ(locator.CurrentFolder(), "c:\\");
-  view.highlighted = -1;
+  view[kFolderList].selection = -1;
   locator.OnCommand(LocatorCommand::OpenFolder);
   EXPECT_EQ(dialogs.boxes.size(), 1u) << "nothing highlighted: nothing to open";
 }
@@ -118,7 +104,7 @@ TEST_F(LocatorTest, ADriveThatCannotBeEnteredIsReportedAndCancelCloses) {
   drives.SetDrive('d', disk / "no such drive");
   locator.Load();
   Open(u"Binds");
-  view.shown_drive = 1;
+  view[kDriveList].selection = 1;
   locator.OnCommand(LocatorCommand::ChangeDrive);
   EXPECT_EQ(dialogs.boxes, (Boxes{{"Device is unavailable", "Drive Error", 16}}));
   EXPECT_EQ(locator.CurrentFolder(), "c:\\Binds");
@@ -128,7 +114,7 @@ TEST_F(LocatorTest, ADriveThatCannotBeEnteredIsReportedAndCancelCloses) {
 }
 
 TEST_F(LocatorTest, AnExceptionInsideAnEventIsShownAndTheWindowStays) {
-  Locator throwing{view, drives, dialogs,
+  Locator throwing{view, view, drives, dialogs,
                    [](const std::string&) { throw std::runtime_error("gone"); }};
   drives.SetDrive('c', disk / "Program Files" / "Vellmar" / "main");
   throwing.Load();

@@ -18,9 +18,9 @@ TEST_F(MainWindowTest, LoadSetsUpTheFileDialogAndAppendsTheKeyNamesKeepingThePro
   window.Load();
   EXPECT_EQ(dialogs.file_filter, "Config files (*.cfg)|*.cfg|All Files (*.*)|*.*|");
   EXPECT_EQ(dialogs.file_flags, 2);
-  ASSERT_EQ(view.key_names.size(), 76u);
-  EXPECT_EQ(view.key_names[26], u"\\") << "in the catalogue's order";
-  EXPECT_EQ(view.key, u"Choose your key");
+  ASSERT_EQ(view[kKeyChooser].added.size(), 76u);
+  EXPECT_EQ(view[kKeyChooser].added[26], u"\\") << "in the catalogue's order";
+  EXPECT_EQ(view[kKeyChooser].text, u"Choose your key");
   EXPECT_TRUE(dialogs.boxes.empty() && audio.commands.empty());
 }
 
@@ -42,7 +42,7 @@ class Command : public MainWindowTest, public ::testing::WithParamInterface<Comm
 
 TEST_P(Command, ReachesItsOperationOnly) {
   const CommandCase& c = GetParam();
-  view.lines[0] = u"kept";
+  view.Line(1) = u"kept";
   window.OnCommand(c.command);
   std::vector<std::string> titles;
   for (const Box& box : dialogs.boxes) titles.push_back(box.title);
@@ -51,8 +51,8 @@ TEST_P(Command, ReachesItsOperationOnly) {
   EXPECT_EQ(dialogs.file_requests.size(), c.file_dialogs);
   EXPECT_EQ(view.window_calls, c.window_calls);
   EXPECT_EQ(view.program_ends, c.program_ends);
-  EXPECT_EQ(view.full_previews, c.preview_composed ? 1 : 0);
-  EXPECT_EQ(view.lines[0], u"kept");
+  EXPECT_EQ(view[kPreviewBox].full_sets, c.preview_composed ? 1 : 0);
+  EXPECT_EQ(view.Line(1), u"kept");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,27 +149,27 @@ TEST_F(MainWindowTest, EachSecondaryWindowHasOneInstance) {
 // The Check1 click sets Command5: enabled unless Auto Preview is on.
 TEST_F(MainWindowTest, AutoPreviewsClickEnablesUpdatePreviewUnlessChecked) {
   for (const auto& [state, enabled] : {std::pair{0, true}, {1, false}, {2, true}, {1, false}}) {
-    view.auto_preview = state;
+    view[kAutoPreviewCheck].check = state;
     window.OnCommand(MainCommand::AutoPreview);
-    EXPECT_EQ(!view.disabled.contains(kUpdatePreviewButton), enabled) << state;
+    EXPECT_EQ(view[kUpdatePreviewButton].enabled, enabled) << state;
   }
-  EXPECT_EQ(view.full_previews, 0);
+  EXPECT_EQ(view[kPreviewBox].full_sets, 0);
 }
 
 // Whatever goes wrong inside an event, the window stays and says so once.
 TEST_F(MainWindowTest, AnExceptionInsideAnyEventIsShownAsTheCommandStoppedAndTheLinesStay) {
   const Box stopped{"The command stopped: the disk went away", "Error", 16};
-  view.lines[0] = u"keep me";
+  view.Line(1) = u"keep me";
   dialogs.on_file_dialog = [] { throw std::runtime_error("the disk went away"); };
   window.OnCommand(MainCommand::SaveBind);
   window.OnCommand(MainCommand::OpenBind);
   EXPECT_EQ(dialogs.boxes, (Boxes{stopped, stopped}));
-  view.throw_on_state = true;
+  view.throw_on_check = true;
   view.UserEdits(2, u"x");
   window.OnCommand(MainCommand::AutoPreview);
   EXPECT_EQ(dialogs.boxes.size(), 4u);
   EXPECT_EQ(dialogs.boxes.back(), (Box{"The command stopped: no state", "Error", 16}));
-  EXPECT_EQ(view.lines[0], u"keep me");
+  EXPECT_EQ(view.Line(1), u"keep me");
   EXPECT_EQ(view.program_ends, 0);
 }
 
@@ -184,11 +184,11 @@ TEST(LineArrows, MoveToTheNeighbouringLineOnly) {
 
 TEST_F(MainWindowTest, AnArrowKeyFocusesTheLineItMovesTo) {
   window.OnLineArrow(3, LineArrow::Down);
-  EXPECT_EQ(view.focused_line, 4);
+  EXPECT_EQ(view.FocusedLine(), 4);
   window.OnLineArrow(1, LineArrow::Up);
-  EXPECT_EQ(view.focused_line, 4) << "nothing above line 1";
+  EXPECT_EQ(view.FocusedLine(), 4) << "nothing above line 1";
   window.OnLineArrow(7, LineArrow::Up);
-  EXPECT_EQ(view.focused_line, 6);
+  EXPECT_EQ(view.FocusedLine(), 6);
 }
 
 // Auto Preview follows an edit by replacing the changed line's row only; whatever the edits,
@@ -205,13 +205,13 @@ TEST_F(MainWindowTest, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfThe
   };
   auto state = [this](int value) {
     return [this, value] {
-      view.auto_preview = value;
+      view[kAutoPreviewCheck].check = value;
       window.OnCommand(MainCommand::AutoPreview);
     };
   };
   auto option = [this](bool white) {
     return [this, white] {
-      view.white = white;
+      view.SetCheck(RowNamed(MainWindowControls(), white ? kWhiteOption : kYellowOption), 1);
       window.OnCommand(white ? MainCommand::UseWhite : MainCommand::UseYellow);
     };
   };
@@ -236,30 +236,31 @@ TEST_F(MainWindowTest, AfterEveryEditTheAutoPreviewEqualsAFullRecompositionOfThe
       {"then one row again", edit(6, u"lat"), true, false},
       {"Update Preview", [this] { window.OnCommand(MainCommand::UpdatePreview); }, true, true},
   };
-  std::u16string shown = view.preview;
+  std::u16string shown = view[kPreviewBox].text;
   for (const Step& step : steps) {
-    const int full = view.full_previews, rows = view.row_previews;
+    const int full = view[kPreviewBox].full_sets, rows = view[kPreviewBox].row_sets;
     step.act();
     if (step.recomposed) shown = FullPreview();
-    EXPECT_EQ(Bytes(view.preview), Bytes(shown)) << step.what;
-    EXPECT_EQ(view.full_previews - full, step.recomposed && step.full ? 1 : 0) << step.what;
-    EXPECT_EQ(view.row_previews - rows, step.recomposed && !step.full ? 1 : 0) << step.what;
-    EXPECT_EQ(view.preview_colour, view.white ? PreviewWhite : PreviewYellow) << step.what;
+    EXPECT_EQ(Bytes(view[kPreviewBox].text), Bytes(shown)) << step.what;
+    EXPECT_EQ(view[kPreviewBox].full_sets - full, step.recomposed && step.full ? 1 : 0)
+        << step.what;
+    EXPECT_EQ(view[kPreviewBox].row_sets - rows, step.recomposed && !step.full ? 1 : 0)
+        << step.what;
+    EXPECT_EQ(view[kPreviewBox].colour, view.White() ? PreviewWhite : PreviewYellow) << step.what;
   }
 }
 
 TEST_F(MainWindowTest, SpacingFixerRecomposesThePreviewAtEachReplacement) {
   window.OnCommand(MainCommand::UpdatePreview);
-  for (int k = 1; k <= 8; ++k)
-    view.lines[k - 1] = k == 2 ? u"" : u"line" + std::u16string(1, u'0' + k);
+  for (int k = 1; k <= 8; ++k) view.Line(k) = k == 2 ? u"" : u"line" + std::u16string(1, u'0' + k);
   window.OnCommand(MainCommand::UpdatePreview);
-  const int before = view.full_previews + view.row_previews;
+  const int before = view[kPreviewBox].full_sets + view[kPreviewBox].row_sets;
   dialogs.answers = {Answer::Yes, Answer::Ok, Answer::Ok};
   window.OnCommand(MainCommand::SpacingFixer);
-  EXPECT_EQ(view.full_previews + view.row_previews - before, 8);
-  EXPECT_EQ(view.preview, FullPreview());
-  EXPECT_EQ(Bytes(view.lines[1]), "\x85");
-  EXPECT_EQ(Bytes(view.lines[0]), "\x85ine1");
+  EXPECT_EQ(view[kPreviewBox].full_sets + view[kPreviewBox].row_sets - before, 8);
+  EXPECT_EQ(view[kPreviewBox].text, FullPreview());
+  EXPECT_EQ(Bytes(view.Line(2)), "\x85");
+  EXPECT_EQ(Bytes(view.Line(1)), "\x85ine1");
 }
 
 // A line set by an operation holds what a typed line may hold, at most 36 characters.
@@ -267,26 +268,30 @@ TEST_F(MainWindowTest, ALineSetByAnOperationGoesThroughTheLineFilter) {
   window.SetLine(2, "a\tb\r\nc\x7F\x81\x8D\x8F\x90\x9D\x07" + std::string(40, 'x'));
   EXPECT_EQ(window.Line(2), "a\tbc" + std::string(32, 'x'));
   window.SetLine(3, "\x85\x80\xFF");
-  EXPECT_EQ(view.lines[2], u"\u25A0\u20AC\u00FF");
+  EXPECT_EQ(view.Line(3), u"\u25A0\u20AC\u00FF");
   window.ReplaceFirstCharacter(3, '\x85');
-  EXPECT_EQ(view.lines[2], u"\u25A0\u20AC\u00FF");
+  EXPECT_EQ(view.Line(3), u"\u25A0\u20AC\u00FF");
   window.ReplaceFirstCharacter(4, 'q');
-  EXPECT_EQ(view.lines[3], u"q");
+  EXPECT_EQ(view.Line(4), u"q");
 }
 
 TEST_F(MainWindowTest, TheDocumentReadsAndSetsTheViewsControls) {
-  view.key = u"\u00E9 p";
-  view.autoexec = true;
-  view.folder = u"c:\\Sp\u00E9l";
+  view[kKeyChooser].text = u"\u00E9 p";
+  view[kAutoexecCheck].check = 1;
+  view[kAutoexecFolderBox].text = u"c:\\Sp\u00E9l";
   EXPECT_EQ(window.Key(), "\xE9 p");
   EXPECT_TRUE(window.AddToAutoexec());
   EXPECT_EQ(window.AutoexecFolder(), "c:\\Sp\xE9l");
   window.SetAutoexecFolder("d:\\\xE9");
-  EXPECT_EQ(view.folder, u"d:\\\u00E9");
+  EXPECT_EQ(view[kAutoexecFolderBox].text, u"d:\\\u00E9");
   window.SetColour(TextColour::Yellow);
-  EXPECT_FALSE(view.white);
-  EXPECT_EQ(view.preview_colour, PreviewYellow) << "selected by an operation, recoloured";
+  EXPECT_FALSE(view.White());
+  EXPECT_EQ(view[kPreviewBox].colour, PreviewYellow) << "selected by an operation, recoloured";
   EXPECT_EQ(window.Colour(), TextColour::Yellow);
+  window.SetColour(TextColour::White);
+  EXPECT_EQ(view[kWhiteOption].check, 1);
+  EXPECT_EQ(view[kYellowOption].check, 0);
+  EXPECT_EQ(view[kPreviewBox].colour, PreviewWhite);
 }
 
 // A bind file whose lines hold control bytes opens the same way however it is opened: the
@@ -316,7 +321,7 @@ TEST_P(HostileFile, OpensWithoutItsControlCharactersAndSavesTheSameBytes) {
       break;
   }
   EXPECT_EQ(window.Lines(), kept);
-  EXPECT_FALSE(view.white);
+  EXPECT_FALSE(view.White());
   dialogs.file_choices = {disk / "again.cfg"};
   window.OnCommand(MainCommand::SaveBind);
   EXPECT_EQ(ReadBytes(disk / "again.cfg"), BindBytes(kept, TextColour::Yellow));
@@ -344,28 +349,28 @@ TEST_F(MainWindowTest, ANamedFileOpensWithoutCueOrDialogAndARelativeNameFromTheC
 }
 
 TEST_F(MainWindowTest, AFileThatCannotBeReadIsNamedInOneBoxAndTheLinesStay) {
-  view.lines[0] = u"before";
+  view.Line(1) = u"before";
   window.OpenBindFile(disk / "gone.cfg");
   EXPECT_EQ(dialogs.boxes,
             (Boxes{{"The bind could not be opened from " + PathToUtf8(disk / "gone.cfg") +
                         "\r\n\r\nNo such file or directory.",
                     "Open Error", 16}}));
-  EXPECT_EQ(view.lines[0], u"before");
+  EXPECT_EQ(view.Line(1), u"before");
   EXPECT_EQ(window.FileName(), disk / "gone.cfg") << "the save dialog starts from it";
 }
 
 TEST_F(MainWindowTest, ADropOfOneFileOpensItAndAnyOtherNumberIsRefused) {
   WriteBytes(disk / "art.cfg", BindBytes(kArt, TextColour::Yellow));
-  view.lines[0] = u"before";
+  view.Line(1) = u"before";
   EXPECT_FALSE(MainWindow::TakesDroppedFiles(0));
   EXPECT_FALSE(MainWindow::TakesDroppedFiles(2));
   EXPECT_FALSE(window.OnFilesDropped(std::vector{disk / "art.cfg", disk / "art.cfg"}));
   EXPECT_FALSE(window.OnFilesDropped({}));
-  EXPECT_EQ(view.lines[0], u"before");
+  EXPECT_EQ(view.Line(1), u"before");
   EXPECT_TRUE(MainWindow::TakesDroppedFiles(1));
   EXPECT_TRUE(window.OnFilesDropped(std::vector{disk / "art.cfg"}));
   EXPECT_EQ(window.Lines(), kArt);
-  EXPECT_FALSE(view.white);
+  EXPECT_FALSE(view.White());
   EXPECT_TRUE(audio.commands.empty() && dialogs.file_requests.empty());
 }
 

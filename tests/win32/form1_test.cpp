@@ -193,14 +193,14 @@ TEST_F(MainWindow, DownOnTheWhiteOptionSelectsTheYellowOneAndTheArrowsStayInTheP
   EXPECT_EQ(GetFocus(), Get("Option2"));
   EXPECT_EQ(CheckState(Get("Option2")), BST_CHECKED);
   EXPECT_EQ(CheckState(Get("Option1")), BST_UNCHECKED);
-  EXPECT_EQ(form->PreviewColour(), RGB(255, 255, 0)) << "selected by the key, recoloured";
+  EXPECT_EQ(PreviewColour(), RGB(255, 255, 0)) << "selected by the key, recoloured";
   key(VK_DOWN);
   EXPECT_TRUE(GetFocus() == Get("Option1") || GetFocus() == Get("Option2")) << NameOf(GetFocus());
   SetFocus(Get("Option2"));
   key(VK_UP);
   EXPECT_EQ(GetFocus(), Get("Option1"));
   EXPECT_EQ(CheckState(Get("Option1")), BST_CHECKED);
-  EXPECT_EQ(form->PreviewColour(), RGB(255, 255, 255));
+  EXPECT_EQ(PreviewColour(), RGB(255, 255, 255));
 }
 
 TEST_F(MainWindow, AKeyNameTypedIntoTheKeyBoxAndReturnAddsNoItem) {

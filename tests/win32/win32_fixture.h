@@ -108,6 +108,16 @@ class MainWindowTest : public ::testing::Test {
   HWND Get(const char* name) const { return Control(form->Window(), name); }
   HWND Line(int k) const { return Get(("Text" + std::to_string(k)).c_str()); }
   std::wstring Preview() const { return WindowText(Get("Text14")); }
+  // The text colour the window gives the read-only preview box to draw with.
+  COLORREF PreviewColour() const {
+    const HWND box = Get("Text14");
+    HDC dc = GetDC(box);
+    SendMessageW(Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(box));
+    const COLORREF colour = GetTextColor(dc);
+    ReleaseDC(box, dc);
+    return colour;
+  }
 
   TempFolder disk;
   ScriptedDialogs dialogs;
