@@ -1,11 +1,12 @@
 // Each window's behaviour, written once for every front end.
 //
-// A front end (qt/, win32/) realises the controls of a window's table in forms/, implements the
-// window's view below and forwards every event to the window's behaviour here: a control's
+// A front end (qt/, win32/) realises the controls of a window's table in forms/, implements
+// Controls (controls.h) over them once for every window and the window's own view below, and
+// forwards every event to the window's behaviour here: a control's
 // event as the typed command of its row, a line editor's change and its Up and Down keys, a
 // drop, the window's close. It decides nothing. The behaviour decides what each event does and
-// runs the operations of commands/; it reads and sets the controls only through the view, as
-// UTF-16 text (text_filter.h converts and filters).
+// runs the operations of commands/; it reads and sets the controls only through Controls, by
+// their rows, as UTF-16 text (text_filter.h converts and filters).
 #pragma once
 
 #include <filesystem>

@@ -3,7 +3,8 @@
 // Each window builds its controls from its forms/ table (control_table.h): every control's
 // place, size, caption, font and colours come from its row, in twips; 15 twips make one
 // device-independent pixel, and Qt's scaling does the rest on screens of higher density. The
-// window implements its view of app/ over the controls and forwards each event to its
+// control set implements app/'s Controls over them for every window alike; the window
+// implements only its own view (its secondary windows, its end) and forwards each event to its
 // behaviour there: a control's signal as the command of its row, a line's change and its Up
 // and Down keys, a drop, the close. Text enters the lines only through the line filter
 // (line_input.h).

@@ -1,8 +1,9 @@
 // The Win32 front end: the three windows of forms/ realised with the Win32 API alone.
 //
 // Each window builds its controls from its forms/ table (control_table.h), gives every control
-// its place, font, tab order and spoken name at the window's own DPI, implements its view of
-// app/ and forwards every event to its behaviour there: a control's event as the command of its
+// its place, font, tab order and spoken name at the window's own DPI; the control set
+// implements app/'s Controls over them for every window alike. A window implements only its
+// own view and forwards every event to its behaviour there: a control's event as the command of its
 // row, found by the control's identifier, which is its row's place in the table. The line
 // editors filter whatever the control takes (line_editor.h), message boxes and the file dialog
 // are the system's own (win32_dialogs.h), and editor_app.h runs the program.

@@ -4,7 +4,6 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <utility>
