@@ -62,6 +62,7 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   void Raise(SecondaryWindow window) override;
   void Close(SecondaryWindow window) override;
   void EndProgram() override;
+  void Beep() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -77,12 +78,16 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   // A drag or drop over the window or any of its controls; true when it carried files and was
   // taken care of here.
   bool HandleFileDrag(QEvent* event);
+  // "Copy bind": the eight lines on the clipboard, a line feed between rows.
+  void CopyBind();
+  void ShowPreviewMenu(const QPoint& at);
 
   DriveTable drives_;
   QtUserDialogs own_dialogs_;
   LazyAudioCommands own_audio_;
   UserDialogs& dialogs_;
   std::function<void()> end_program_;
+  std::function<void()> beep_;
   MainWindow window_;
   QImage background_;
 
