@@ -93,7 +93,7 @@ inline constexpr const char* PasteTitle = "Paste";
 std::string RowsLeftOutMessage(int rows_that_fit);
 inline constexpr int PasteMessageStyle = 64;
 // The item the preview's context menu adds: the whole bind as text on the clipboard.
-inline constexpr const char* CopyBindCaption = "Copy bind";
+inline constexpr const char* CopyBindCaption = "Copy &bind";
 
 // Auto Preview (Check1) is on only when checked (1), not when cleared (0) or greyed (2): then
 // every change of a line recomposes the preview.

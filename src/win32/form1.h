@@ -64,6 +64,7 @@ class Form1 : public MainWindowView {
   void Raise(SecondaryWindow window) override;
   void Close(SecondaryWindow window) override;
   void EndProgram() override { end_program_(); }
+  void Beep() override { beep_(); }
 
  private:
   template <typename Form>
@@ -84,6 +85,7 @@ class Form1 : public MainWindowView {
   Win32UserDialogs common_dialog_;
   LazyAudioCommands own_audio_;
   std::function<void()> end_program_;
+  std::function<void()> beep_;
   MainWindow behaviour_;
 
   HWND window_ = nullptr;

@@ -388,7 +388,7 @@ TEST_F(MainWindow, CopyBindPutsTheEightLinesOnTheClipboard) {
   ASSERT_NE(menu, nullptr);
   const QList<QAction*> actions = menu->actions();
   const auto copy_bind = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
-    return action->text() == "Copy bind";
+    return action->text() == "Copy &bind";
   });
   ASSERT_NE(copy_bind, actions.end());
   (*copy_bind)->trigger();
