@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
   NoDialogs dialogs;
   NoAudio audio;
   vbe::MainWindowWidget form(
-      {.drives = {}, .dialogs = &dialogs, .end_program = [] {}, .audio = &audio});
+      {.drives = {}, .dialogs = &dialogs, .end_program = [] {}, .audio = &audio, .beep = [] {}});
   form.show();
   auto* editor = form.findChild<QLineEdit*>("Text4");
   auto* preview = form.findChild<QPlainTextEdit*>("Text14");

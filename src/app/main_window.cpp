@@ -20,6 +20,26 @@ std::optional<int> LineAfterArrow(int line, LineArrow arrow) {
   return target;
 }
 
+bool HoldsLineBreak(std::u16string_view text) {
+  return text.find_first_of(u"\r\n") != std::u16string_view::npos;
+}
+
+std::vector<std::u16string_view> PastedRows(std::u16string_view text) {
+  std::vector<std::u16string_view> rows;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find_first_of(u"\r\n", start), text.size());
+    rows.push_back(text.substr(start, end - start));
+    start = end + (text.substr(end, 2) == u"\r\n" ? 2 : 1);
+  }
+  if (rows.empty()) rows.emplace_back();
+  return rows;
+}
+
+std::string RowsLeftOutMessage(int rows_that_fit) {
+  return "Only the first " + std::to_string(rows_that_fit) + " rows fit; the rest were left out.";
+}
+
 MainWindow::MainWindow(MainWindowView& view, Controls& controls, const DriveTable& drives,
                        UserDialogs& dialogs, AudioCommands& audio)
     : view_(view), controls_(controls), editor_{*this, dialogs, drives, audio} {}
@@ -104,6 +124,45 @@ void MainWindow::OnLineArrow(int line, LineArrow arrow) {
 
 void MainWindow::OnClose() {
   RunGuarded(editor_.dialogs, [&] { ExitProgram(); });
+}
+
+void MainWindow::OnPasteRows(int line, int from, int to, std::u16string_view text) {
+  RunGuarded(editor_.dialogs, [&] { PasteRows(line, from, to, text); });
+}
+
+void MainWindow::OnInputRefused() {
+  view_.Beep();
+}
+
+// Each line gets its row through the one filter; a line below takes its row whole, as a line
+// the operations set. The first row keeps what an ordinary paste would keep of it.
+void MainWindow::PasteRows(int line, int from, int to, std::u16string_view text) {
+  const std::vector<std::u16string_view> rows = PastedRows(text);
+  const std::size_t length = controls_.Text(LineRow(line)).size();
+  KeptInsertion first = FilterInsertion(
+      rows.front(), RoomLeft(length, static_cast<std::size_t>(to - from), DisplayLineWidth));
+  bool refused = first.refused;
+  if (!first.text.empty()) controls_.ReplaceText(LineRow(line), from, to, first.text);
+  const std::size_t fit = std::min(rows.size(), static_cast<std::size_t>(LineCount - line + 1));
+  for (std::size_t i = 1; i < fit; ++i) {
+    KeptInsertion kept = FilterInsertion(rows[i], DisplayLineWidth);
+    refused = refused || kept.refused;
+    controls_.SetText(LineRow(line + static_cast<int>(i)), kept.text);
+  }
+  if (refused) view_.Beep();
+  if (fit < rows.size()) {
+    editor_.dialogs.ShowMessage(RowsLeftOutMessage(static_cast<int>(fit)), PasteTitle,
+                                PasteMessageStyle);
+  }
+}
+
+std::u16string MainWindow::BindAsText(std::u16string_view row_break) const {
+  std::u16string text;
+  for (int line = 1; line <= LineCount; ++line) {
+    if (line > 1) text += row_break;
+    text += controls_.Text(LineRow(line));
+  }
+  return text;
 }
 
 void MainWindow::RecolourPreview(TextColour colour) {

@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/controls.h"
 #include "commands/operations.h"
@@ -40,6 +41,9 @@ class MainWindowView {
 
   // Ends the program at once.
   virtual void EndProgram() = 0;
+
+  // The system's warning sound, for text a line editor refused.
+  virtual void Beep() = 0;
 };
 
 // The Up and Down arrows move between the line editors as between the lines of one text.
@@ -47,6 +51,20 @@ enum class LineArrow { Up, Down };
 // The line (1 to 8) an arrow key in line `line` moves the focus to; nothing past the first or
 // the last line. Shift, Ctrl and Alt do not matter, and the key is not swallowed.
 std::optional<int> LineAfterArrow(int line, LineArrow arrow);
+
+// Whether pasted or dropped text holds a line break (CR LF, LF or CR): then it is taken as rows
+// for the lines, not as text for one line.
+bool HoldsLineBreak(std::u16string_view text);
+// The rows of pasted text, split at CR LF, LF and CR; a line break at the end adds no empty row.
+std::vector<std::u16string_view> PastedRows(std::u16string_view text);
+
+// The title and text of the box that tells that a paste held more rows than there are lines
+// below the caret's line.
+inline constexpr const char* PasteTitle = "Paste";
+std::string RowsLeftOutMessage(int rows_that_fit);
+inline constexpr int PasteMessageStyle = 64;
+// The item the preview's context menu adds: the whole bind as text on the clipboard.
+inline constexpr const char* CopyBindCaption = "Copy &bind";
 
 // Auto Preview (Check1) is on only when checked (1), not when cleared (0) or greyed (2): then
 // every change of a line recomposes the preview.
@@ -72,6 +90,15 @@ class MainWindow : public BindDocument {
   void OnLineArrow(int line, LineArrow arrow);
   // The window's close control.
   void OnClose();
+  // A paste or drop of text holding line breaks into line `line` over its characters
+  // [from, to) (the selection, or the caret when from == to): the first row goes there as any
+  // paste does, each further row replaces a whole line below, down to the last line. What the
+  // filter refuses sounds the warning; rows past the last line are left out, and a box says so.
+  void OnPasteRows(int line, int from, int to, std::u16string_view text);
+  // A line editor refused some of what was typed, pasted or dropped into it.
+  void OnInputRefused();
+  // The eight lines as one text, `row_break` between rows, for the clipboard's "Copy bind".
+  std::u16string BindAsText(std::u16string_view row_break) const;
 
   // Opens a bind file the user named outside the open dialog, without cue or dialog; a file
   // that cannot be read is reported in one box. A relative name is taken from the current
@@ -114,6 +141,7 @@ class MainWindow : public BindDocument {
   void RecolourPreview(TextColour colour);
   void ShowSecondary(SecondaryWindow window);
   void ExitProgram();
+  void PasteRows(int line, int from, int to, std::u16string_view text);
 
   const ControlRow& LineRow(int line) const;
   // Check1 "Auto Preview": 0 cleared, 1 checked, 2 greyed.

@@ -59,6 +59,14 @@ std::u16string FilterLineText(std::u16string_view inserted, std::size_t room) {
   return kept;
 }
 
+// Each character kept is one inserted (an ellipsis becomes one black square), so a shorter text
+// lost some.
+KeptInsertion FilterInsertion(std::u16string_view inserted, std::size_t room) {
+  std::u16string kept = FilterLineText(inserted, room);
+  const bool refused = kept.size() < inserted.size();
+  return {std::move(kept), refused};
+}
+
 std::size_t RoomLeft(std::size_t length, std::size_t selected, std::size_t max_length) {
   if (max_length == NoLengthLimit) return NoLengthLimit;
   const std::size_t stays = length - std::min(selected, length);
@@ -82,11 +90,12 @@ FilteredEdit FilterEdit(std::u16string_view before, std::u16string_view after, s
   const std::u16string_view inserted = after.substr(head, caret - head);
   const std::size_t room = RoomLeft(head + tail, 0, max_length);
   const std::u16string kept = FilterLineText(inserted, room);
-  if (kept == inserted) return {std::u16string(after), caret, false};
+  const bool refused = kept.size() < inserted.size();
+  if (kept == inserted) return {std::u16string(after), caret, false, false};
   std::u16string text(after.substr(0, head));
   text += kept;
   text += after.substr(caret);
-  return {std::move(text), head + kept.size(), true};
+  return {std::move(text), head + kept.size(), true, refused};
 }
 
 }  // namespace vbe

@@ -37,6 +37,14 @@ inline constexpr std::size_t NoLengthLimit = std::u16string_view::npos;
 // black square, and of those the first `room` ones.
 std::u16string FilterLineText(std::u16string_view inserted, std::size_t room = NoLengthLimit);
 
+// What FilterLineText keeps of an insertion, and whether it left out any of it (a character the
+// line may not hold, or one beyond the room): a refusal the user is warned of.
+struct KeptInsertion {
+  std::u16string text;
+  bool refused;
+};
+KeptInsertion FilterInsertion(std::u16string_view inserted, std::size_t room = NoLengthLimit);
+
 // The room an insertion has in a line of `length` characters with `selected` of them selected
 // (the insertion replaces them), when the line holds at most `max_length`.
 std::size_t RoomLeft(std::size_t length, std::size_t selected, std::size_t max_length);
@@ -45,6 +53,7 @@ struct FilteredEdit {
   std::u16string text;
   std::size_t caret;
   bool changed;  // whether `text` differs from the edited text
+  bool refused;  // whether the filter left out some of what was inserted
 };
 
 // For a control that has already taken an edit (a Windows EDIT control on EN_UPDATE): `before`

@@ -26,6 +26,8 @@ struct Form1Host {
   std::function<void()> end_program;
   // Where the sound cues go; null for the host's own audio, created on the first cue.
   AudioCommands* audio = nullptr;
+  // The warning sound for text a line editor refused; null for the system's own.
+  std::function<void()> beep;
 };
 
 // Everything an operation reaches beyond itself.

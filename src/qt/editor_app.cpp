@@ -29,7 +29,8 @@ int RunEditor(int& argc, char** argv, const std::function<void(QWidget&)>& befor
   MainWindowWidget window({.drives = DriveTable::ForThisHost(),
                            .dialogs = nullptr,
                            .end_program = {},
-                           .audio = nullptr});
+                           .audio = nullptr,
+                           .beep = nullptr});
   if (before_show) before_show(window);
   window.show();
   if (start.file) window.OpenFromCommandLine(std::filesystem::path(arguments[*start.file]));

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QValidator>
 
+#include "app/main_window.h"
 #include "app/text_filter.h"
 #include "qt/bind_text.h"
 
@@ -38,7 +39,11 @@ class LineGuard : public QValidator {
 class LineInputFilter : public QObject {
  public:
   LineInputFilter(QLineEdit* editor, std::size_t max_length)
-      : QObject(editor), editor_(editor), max_(max_length) {}
+      : QObject(editor), editor_(editor), max_(max_length) {
+    setObjectName(kName);
+  }
+  // The name it is found by among the editor's children.
+  static constexpr const char* kName = "vbe_line_input";
 
   bool eventFilter(QObject*, QEvent* event) override {
     if (editor_->isReadOnly()) return false;
@@ -65,6 +70,10 @@ class LineInputFilter : public QObject {
     }
   }
 
+  void SetPasteRows(std::function<void(const QString&)> paste_rows) {
+    paste_rows_ = std::move(paste_rows);
+  }
+
  private:
   std::size_t Room(qsizetype replaced) const {
     return RoomLeft(static_cast<std::size_t>(editor_->text().size()),
@@ -72,10 +81,16 @@ class LineInputFilter : public QObject {
   }
 
   // Inserts what the filter keeps of `text` over the selection, as one edit; nothing kept,
-  // nothing changes.
+  // nothing changes. Rows go where they were routed.
   void Insert(const QString& text) {
-    const std::u16string kept = FilterLineText(ToUtf16(text), Room(editor_->selectedText().size()));
-    if (!kept.empty()) editor_->insert(ToQString(kept));
+    const std::u16string inserted = ToUtf16(text);
+    if (paste_rows_ && HoldsLineBreak(inserted)) {
+      paste_rows_(text);
+      return;
+    }
+    const KeptInsertion kept = FilterInsertion(inserted, Room(editor_->selectedText().size()));
+    if (!kept.text.empty()) editor_->insert(ToQString(kept.text));
+    if (kept.refused) emit editor_->inputRejected();
   }
 
   // The keys the editor would insert as text, as QLineEdit decides: a printable text that is
@@ -112,9 +127,10 @@ class LineInputFilter : public QObject {
       return false;
     }
     const std::u16string typed = ToUtf16(text);
-    const std::u16string kept = FilterLineText(typed, Room(editor_->selectedText().size()));
-    if (kept == typed) return false;  // the editor types it as it stands
-    if (!kept.empty()) editor_->insert(ToQString(kept));
+    const KeptInsertion kept = FilterInsertion(typed, Room(editor_->selectedText().size()));
+    if (kept.text == typed) return false;  // the editor types it as it stands
+    if (!kept.text.empty()) editor_->insert(ToQString(kept.text));
+    if (kept.refused) emit editor_->inputRejected();
     return true;
   }
 
@@ -149,18 +165,20 @@ class LineInputFilter : public QObject {
   bool OnInputMethod(QInputMethodEvent* input) {
     const std::u16string commit = ToUtf16(input->commitString());
     if (commit.empty()) return false;
-    const std::u16string kept =
-        FilterLineText(commit, Room(editor_->selectedText().size() + input->replacementLength()));
-    if (kept == commit) return false;
+    const KeptInsertion kept =
+        FilterInsertion(commit, Room(editor_->selectedText().size() + input->replacementLength()));
+    if (kept.text == commit) return false;
     QInputMethodEvent filtered(input->preeditString(), input->attributes());
-    filtered.setCommitString(ToQString(kept), input->replacementStart(),
+    filtered.setCommitString(ToQString(kept.text), input->replacementStart(),
                              input->replacementLength());
     QCoreApplication::sendEvent(editor_, &filtered);
+    if (kept.refused) emit editor_->inputRejected();
     return true;
   }
 
   QLineEdit* editor_;
   std::size_t max_;
+  std::function<void(const QString&)> paste_rows_;
 };
 
 }  // namespace
@@ -169,6 +187,14 @@ void FilterLineInput(QLineEdit* editor, std::size_t max_length) {
   if (max_length != NoLengthLimit) editor->setMaxLength(static_cast<int>(max_length));
   editor->setValidator(new LineGuard(editor, max_length));
   editor->installEventFilter(new LineInputFilter(editor, max_length));
+}
+
+void RoutePastedRows(QLineEdit* editor, std::function<void(const QString&)> paste_rows) {
+  // The filter has no meta-object of its own, so it is found by its name.
+  if (auto* filter =
+          editor->findChild<QObject*>(LineInputFilter::kName, Qt::FindDirectChildrenOnly)) {
+    static_cast<LineInputFilter*>(filter)->SetPasteRows(std::move(paste_rows));
+  }
 }
 
 }  // namespace vbe

@@ -2,13 +2,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QUrl>
 #include <algorithm>
@@ -19,6 +22,7 @@
 #include "qt/artwork.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
+#include "qt/line_input.h"
 #include "qt/locator_widget.h"
 #include "qt/qt_audio.h"
 #include "qt/readme_widget.h"
@@ -32,8 +36,10 @@ MainWindowWidget::MainWindowWidget(Form1Host host, QWidget* parent)
       own_audio_([this] { return MakeAudioBackend(drives_); }),
       dialogs_(host.dialogs ? *host.dialogs : own_dialogs_),
       end_program_(std::move(host.end_program)),
+      beep_(std::move(host.beep)),
       window_(*this, controls_, drives_, dialogs_, host.audio ? *host.audio : own_audio_) {
   if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
+  if (!beep_) beep_ = [] { QApplication::beep(); };
   setObjectName("Form1");
   ExposeAsWindow(this);
   setWindowTitle(ProgramTitle);
@@ -66,15 +72,43 @@ void MainWindowWidget::BuildControls() {
   // Each control's event reaches the behaviour as its row says.
   controls_.Build(MainWindowControls(), this, [this](const ControlRow& row, QWidget& control) {
     if (row.line) {
+      auto* editor = static_cast<QLineEdit*>(&control);
       lines_.at(row.line - 1) = &control;
-      connect(static_cast<QLineEdit*>(&control), &QLineEdit::textChanged, this,
+      connect(editor, &QLineEdit::textChanged, this,
               [this, line = row.line] { window_.OnLineChanged(line); });
+      RoutePastedRows(editor, [this, editor, line = row.line](const QString& text) {
+        const int from =
+            editor->hasSelectedText() ? editor->selectionStart() : editor->cursorPosition();
+        const int to = editor->hasSelectedText() ? editor->selectionEnd() : from;
+        window_.OnPasteRows(line, from, to, ToUtf16(text));
+      });
     } else if (row.command.main != MainCommand::None) {
       connect(static_cast<QAbstractButton*>(&control), &QAbstractButton::clicked, this,
               [this, command = row.command.main] { window_.OnCommand(command); });
     }
   });
   Child<QLineEdit>(*this, kAutoexecFolderBox).setCursorPosition(0);
+  preview_ = &Child<QPlainTextEdit>(*this, kPreviewBox);
+  preview_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(preview_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { ShowPreviewMenu(preview_->mapToGlobal(at)); });
+  // Whatever a line editor (or the key chooser's) refused sounds the warning.
+  for (QLineEdit* editor : findChildren<QLineEdit*>()) {
+    connect(editor, &QLineEdit::inputRejected, this, [this] { window_.OnInputRefused(); });
+  }
+}
+
+void MainWindowWidget::CopyBind() {
+  QGuiApplication::clipboard()->setText(ToQString(window_.BindAsText(u"\n")));
+}
+
+// The preview's own menu, with "Copy bind" added.
+void MainWindowWidget::ShowPreviewMenu(const QPoint& at) {
+  QMenu* menu = preview_->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addSeparator();
+  menu->addAction(QString::fromLatin1(CopyBindCaption), this, [this] { CopyBind(); });
+  menu->popup(at);
 }
 
 QWidget* MainWindowWidget::Secondary(SecondaryWindow window) const {
@@ -128,6 +162,10 @@ void MainWindowWidget::Close(SecondaryWindow window) {
 
 void MainWindowWidget::EndProgram() {
   end_program_();
+}
+
+void MainWindowWidget::Beep() {
+  beep_();
 }
 
 // The background picture is the dark field with the artwork in its top-left corner; only the
@@ -190,9 +228,16 @@ void MainWindowWidget::dropEvent(QDropEvent* event) {
   if (!HandleFileDrag(event)) event->ignore();
 }
 
-// The files dragged over any control, and the Up and Down keys of the line editors, which are
-// only watched, never swallowed.
+// The files dragged over any control, the Up and Down keys of the line editors, which are only
+// watched, never swallowed, and Ctrl+C in the preview with nothing selected, which copies the
+// bind.
 bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched == preview_ &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+      !preview_->textCursor().hasSelection()) {
+    CopyBind();
+    return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     const auto line = std::find(lines_.begin(), lines_.end(), watched);
     const int key = static_cast<QKeyEvent*>(event)->key();

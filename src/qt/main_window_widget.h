@@ -19,6 +19,8 @@
 #include "qt/control_table.h"
 #include "qt/qt_dialogs.h"
 
+class QPlainTextEdit;
+
 namespace vbe {
 
 class LocatorWidget;
@@ -42,6 +44,7 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   void Raise(SecondaryWindow window) override;
   void Close(SecondaryWindow window) override;
   void EndProgram() override;
+  void Beep() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,6 +60,9 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   // A drag or drop over the window or any of its controls; true when it carried files and was
   // taken care of here.
   bool HandleFileDrag(QEvent* event);
+  // "Copy bind": the eight lines on the clipboard, a line feed between rows.
+  void CopyBind();
+  void ShowPreviewMenu(const QPoint& at);
 
   DriveTable drives_;
   QtUserDialogs own_dialogs_;
@@ -64,10 +70,12 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   UserDialogs& dialogs_;
   std::function<void()> end_program_;
   ControlSet controls_;
+  std::function<void()> beep_;
   MainWindow window_;
   QImage background_;
 
   std::array<QWidget*, LineCount> lines_{};
+  QPlainTextEdit* preview_ = nullptr;
   QPointer<LocatorWidget> locator_;
   QPointer<ReadMeWidget> readme_;
 };

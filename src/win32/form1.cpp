@@ -26,9 +26,11 @@ Form1::Form1(Form1Host host)
     : drives_(std::move(host.drives)),
       own_audio_([] { return MakeHostAudioCommands(); }),
       end_program_(std::move(host.end_program)),
+      beep_(std::move(host.beep)),
       behaviour_(*this, controls_, drives_, host.dialogs ? *host.dialogs : common_dialog_,
                  host.audio ? *host.audio : own_audio_) {
   if (!end_program_) end_program_ = [] { PostQuitMessage(0); };
+  if (!beep_) beep_ = [] { MessageBeep(MB_OK); };
   ground_brush_ = CreateSolidBrush(ResolveColour(PictureGround, RGB(8, 8, 24)));
   CreateFormWindow(kClassName, FormWindowProc<Form1>, nullptr, ProgramTitle, kStyle, nullptr,
                    {100, 100}, this);
@@ -81,12 +83,23 @@ void Form1::BuildControls() {
           behaviour_.OnLineArrow(line, key == VK_DOWN ? LineArrow::Down : LineArrow::Up);
         }
       });
+      RoutePastedRows(control, [this, control, line = row.line](std::u16string_view text) {
+        DWORD start = 0, end = 0;
+        SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        behaviour_.OnPasteRows(line, static_cast<int>(start), static_cast<int>(end), text);
+      });
+      WarnOfRefusals(control, [this] { behaviour_.OnInputRefused(); });
     }
     if (row.picture) button_icons_.emplace_back(control, MakeArtworkIcon(row.picture));
   }
   LetTabLeave(controls_.Find(kPreviewBox));
+  GiveCopyBind(controls_.Find(kPreviewBox), [this] { return behaviour_.BindAsText(u"\r\n"); });
   combo_edit_ = FindWindowExW(controls_.Find(kKeyChooser), nullptr, L"EDIT", nullptr);
-  if (combo_edit_) MakeLineEditor(combo_edit_);
+  if (combo_edit_) {
+    MakeLineEditor(combo_edit_);
+    WarnOfRefusals(combo_edit_, [this] { behaviour_.OnInputRefused(); });
+  }
   // The colour captions on the dark ground are drawn without the desktop theme, which would
   // ignore their colours.
   if (HMODULE uxtheme = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {

@@ -45,6 +45,7 @@ class Form1 : public MainWindowView {
   void Raise(SecondaryWindow window) override;
   void Close(SecondaryWindow window) override;
   void EndProgram() override { end_program_(); }
+  void Beep() override { beep_(); }
 
  private:
   template <typename Form>
@@ -65,6 +66,7 @@ class Form1 : public MainWindowView {
   LazyAudioCommands own_audio_;
   std::function<void()> end_program_;
   ControlSet controls_;
+  std::function<void()> beep_;
   MainWindow behaviour_;
 
   HWND window_ = nullptr;

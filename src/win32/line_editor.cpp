@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/main_window.h"
 #include "app/text_filter.h"
 #include "win32/wide_text.h"
 
@@ -19,7 +20,14 @@ struct Subclass {
   std::size_t limit = NoLengthLimit;
   std::function<void(WPARAM)> on_key_down;
   std::function<void()> on_return;
+  std::function<void(std::u16string_view)> paste_rows;
+  std::function<void()> warn;
+  std::function<std::u16string()> bind_text;
 };
+
+void Warn(Subclass* state) {
+  if (state->warn) state->warn();
+}
 
 // The state hangs on the control's user data, which the system's control classes leave to the
 // program: every message passes through here, and a window property would cost a call to the
@@ -41,19 +49,72 @@ std::u16string ClipboardText(HWND owner) {
   return text;
 }
 
+void SetClipboardText(HWND owner, std::u16string_view text) {
+  if (!OpenClipboard(owner)) return;
+  EmptyClipboard();
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t))) {
+    auto* chars = static_cast<char16_t*>(GlobalLock(memory));
+    text.copy(chars, text.size());
+    chars[text.size()] = u'\0';
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+
 // What a line editor keeps of text that replaces its selection: the first characters the filter
 // takes that fit.
-std::u16string KeptOfInsertion(HWND edit, std::u16string_view inserted) {
+KeptInsertion KeptOfInsertion(HWND edit, std::u16string_view inserted) {
   DWORD start = 0, end = 0;
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
-  return FilterLineText(inserted, RoomLeft(length, end - start, StateOf(edit)->limit));
+  return FilterInsertion(inserted, RoomLeft(length, end - start, StateOf(edit)->limit));
 }
 
 void Paste(HWND edit) {
   if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return;
-  const std::wstring kept = Wide(KeptOfInsertion(edit, ClipboardText(edit)));
-  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+  Subclass* state = StateOf(edit);
+  const std::u16string text = ClipboardText(edit);
+  if (state->paste_rows && HoldsLineBreak(text)) {
+    state->paste_rows(text);
+    return;
+  }
+  const KeptInsertion kept = KeptOfInsertion(edit, text);
+  const std::wstring wide = Wide(kept.text);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (kept.refused) Warn(state);
+}
+
+// The preview's context menu: the box's own Copy and Select All, and Copy bind.
+void ShowCopyBindMenu(HWND box, LPARAM at) {
+  enum : UINT { kCopy = 1, kCopyBind, kSelectAll };
+  POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  if (at == static_cast<LPARAM>(-1)) {  // from the keyboard: at the box's corner
+    point = {0, 0};
+    ClientToScreen(box, &point);
+  }
+  DWORD start = 0, end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | (start == end ? MF_GRAYED : 0), kCopy, L"&Copy");
+  AppendMenuW(menu, MF_STRING, kCopyBind, Wide(BindTextToUtf16(CopyBindCaption)).c_str());
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kSelectAll, L"Select &All");
+  SetFocus(box);
+  const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x,
+                                     point.y, 0, box, nullptr);
+  DestroyMenu(menu);
+  switch (chosen) {
+    case kCopy:
+      SendMessageW(box, WM_COPY, 0, 0);
+      break;
+    case kCopyBind:
+      SetClipboardText(box, StateOf(box)->bind_text());
+      break;
+    case kSelectAll:
+      SendMessageW(box, EM_SETSEL, 0, -1);
+      break;
+  }
 }
 
 // Takes the control's own edit back with its one step of undo and makes the filtered edit in
@@ -110,14 +171,35 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
       // Below space are the editor's own commands: backspace, copy, paste, ...
       if (state->filters && wparam >= 0x20) {
         const auto typed = static_cast<char16_t>(wparam);
-        const std::u16string kept = KeptOfInsertion(window, std::u16string_view(&typed, 1));
-        if (kept.empty()) return 0;
-        wparam = kept[0];
+        const KeptInsertion kept = KeptOfInsertion(window, std::u16string_view(&typed, 1));
+        if (kept.text.empty()) {
+          Warn(state);
+          return 0;
+        }
+        wparam = kept.text[0];
       }
       break;
     case WM_PASTE:
       if (state->filters) {
         Paste(window);
+        return 0;
+      }
+      break;
+    case WM_COPY:
+      // Ctrl+C and Copy with nothing selected in the preview copy the whole bind.
+      if (state->bind_text) {
+        DWORD start = 0, end = 0;
+        SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        if (start == end) {
+          SetClipboardText(window, state->bind_text());
+          return 0;
+        }
+      }
+      break;
+    case WM_CONTEXTMENU:
+      if (state->bind_text) {
+        ShowCopyBindMenu(window, lparam);
         return 0;
       }
       break;
@@ -127,7 +209,7 @@ LRESULT CALLBACK LineEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM
       if (state->filters && lparam) {
         const auto* text = reinterpret_cast<const char16_t*>(lparam);
         const std::wstring kept = Wide(message == WM_SETTEXT ? FilterLineText(text, state->limit)
-                                                             : KeptOfInsertion(window, text));
+                                                             : KeptOfInsertion(window, text).text);
         const LRESULT result = CallWindowProcW(original, window, message, wparam,
                                                reinterpret_cast<LPARAM>(kept.c_str()));
         // A combo box reports no change of its edit's text set this way.
@@ -172,6 +254,7 @@ bool TakeLineChange(HWND edit) {
   DWORD start = 0, end = 0;
   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   FilteredEdit filtered = FilterEdit(state->accepted, WindowText16(edit), end, state->limit);
+  if (filtered.refused) Warn(state);
   if (filtered.changed) {
     state->putting_back = true;
     PutBack(edit, state->accepted, filtered.text);
@@ -180,6 +263,18 @@ bool TakeLineChange(HWND edit) {
   }
   state->accepted = std::move(filtered.text);
   return true;
+}
+
+void RoutePastedRows(HWND edit, std::function<void(std::u16string_view)> paste_rows) {
+  Attach(edit)->paste_rows = std::move(paste_rows);
+}
+
+void WarnOfRefusals(HWND edit, std::function<void()> warn) {
+  Attach(edit)->warn = std::move(warn);
+}
+
+void GiveCopyBind(HWND box, std::function<std::u16string()> bind_text) {
+  Attach(box)->bind_text = std::move(bind_text);
 }
 
 void LetTabLeave(HWND box) {

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 namespace vbe {
 
@@ -21,6 +23,19 @@ void MakeLineEditor(HWND edit, std::function<void(WPARAM key)> on_key_down = {})
 // caret after what was kept, and the control's one step of undo still leads back to the text
 // before the edit. False for the change that this itself causes, which is no edit of the user.
 bool TakeLineChange(HWND edit);
+
+// Hands text holding a line break that is pasted into the line editor `edit` (Ctrl+V,
+// Shift+Insert, the context menu's Paste) to `paste_rows` instead of the filter, with the
+// control's selection (or caret) where it would have gone.
+void RoutePastedRows(HWND edit, std::function<void(std::u16string_view text)> paste_rows);
+
+// Calls `warn` whenever the line editor `edit` leaves out some of what the user typed, pasted
+// or composed.
+void WarnOfRefusals(HWND edit, std::function<void()> warn);
+
+// Gives the read-only preview box "Copy bind": an item of its context menu (beside Copy and
+// Select All) and Ctrl+C with nothing selected put `bind_text()` on the clipboard.
+void GiveCopyBind(HWND box, std::function<std::u16string()> bind_text);
 
 // Makes a control hand Return to `on_return` instead of to the dialog keys.
 void TakeReturnKey(HWND control, std::function<void()> on_return);

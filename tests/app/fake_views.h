@@ -160,6 +160,8 @@ class FakeMainView : public MainWindowView, public FakeControls {
     if (open.erase(w)) Call("close", w);
   }
   void EndProgram() override { ++program_ends; }
+  void Beep() override { ++beeps; }
+  int beeps = 0;
 
  private:
   void Call(const char* what, SecondaryWindow w) {

@@ -374,5 +374,107 @@ TEST_F(MainWindowTest, ADropOfOneFileOpensItAndAnyOtherNumberIsRefused) {
   EXPECT_TRUE(audio.commands.empty() && dialogs.file_requests.empty());
 }
 
+// A paste of rows into line `line` over [from, to), and the lines and boxes that follow.
+struct RowsPaste {
+  const char* name;
+  std::array<std::u16string, LineCount> before;
+  int line, from, to;
+  std::u16string text;
+  std::array<std::u16string, LineCount> after;
+  int beeps;
+  Boxes boxes;
+  friend void PrintTo(const RowsPaste& c, std::ostream* out) { *out << c.name; }
+};
+
+class PasteOfRows : public MainWindowTest, public ::testing::WithParamInterface<RowsPaste> {};
+
+TEST_P(PasteOfRows, FillsTheLinesBelowThroughTheFilter) {
+  const RowsPaste& c = GetParam();
+  for (int k = 0; k < LineCount; ++k) view.Line(k + 1) = c.before[k];
+  window.OnPasteRows(c.line, c.from, c.to, c.text);
+  for (int k = 0; k < LineCount; ++k) EXPECT_EQ(Bytes(view.Line(k + 1)), Bytes(c.after[k])) << k + 1;
+  EXPECT_EQ(view.beeps, c.beeps);
+  EXPECT_EQ(dialogs.boxes, c.boxes);
+  EXPECT_EQ(view[kPreviewBox].text, FullPreview()) << "the preview follows every line";
+}
+
+const std::u16string k40 = u"0123456789012345678901234567890123456789";
+const std::u16string k36 = k40.substr(0, 36);
+const Boxes kNoBox;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PasteOfRows,
+    ::testing::Values(
+        RowsPaste{
+            "EightRowsOfArtWithCrLfLfTabsAndForeignCharacters",
+            {u"old1", u"old2", u"old3", u"old4", u"old5", u"old6", u"old7", u"old8"},
+            1,
+            0,
+            4,
+            u"/\\_/\\\r\n( o.o )\n\t> ^ <\u0141\r\n\u2026\u00E9\U0001F600\r\n" + k40 +
+                u"\r\n\r\n|_|\n end  ",
+            {u"/\\_/\\", u"( o.o )", u"\t> ^ <", u"\u25A0\u00E9", k36, u"", u"|_|", u" end  "},
+            1,
+            kNoBox},
+        RowsPaste{"ThreeRowsTheFirstAtTheCaretInTheMiddleOfALine",
+                  {u"1", u"2", u"abcd", u"4", u"5", u"6", u"7", u"8"},
+                  3,
+                  2,
+                  2,
+                  u"XY\rrow two\rrow three\r",
+                  {u"1", u"2", u"abXYcd", u"row two", u"row three", u"6", u"7", u"8"},
+                  0,
+                  kNoBox},
+        RowsPaste{"TwelveRowsKeepTheFirstEightAndSaySo",
+                  {},
+                  1,
+                  0,
+                  0,
+                  u"r1\nr2\nr3\nr4\nr5\nr6\nr7\nr8\nr9\nr10\nr11\nr12\n",
+                  {u"r1", u"r2", u"r3", u"r4", u"r5", u"r6", u"r7", u"r8"},
+                  0,
+                  Boxes{{"Only the first 8 rows fit; the rest were left out.", "Paste", 64}}},
+        RowsPaste{"RowsBelowTheLastLineAreCountedFromTheCaretsLine",
+                  {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8"},
+                  6,
+                  1,
+                  1,
+                  u"a\r\nb\r\nc\r\nd",
+                  {u"1", u"2", u"3", u"4", u"5", u"6a", u"b", u"c"},
+                  0,
+                  Boxes{{"Only the first 3 rows fit; the rest were left out.", "Paste", 64}}},
+        RowsPaste{"ATrailingBreakAddsNoRowAndTheSelectionIsReplaced",
+                  {u"keep", u"old", u"kept"},
+                  1,
+                  1,
+                  3,
+                  u"EE\r\nnew\r\n",
+                  {u"kEEp", u"new", u"kept"},
+                  0,
+                  kNoBox},
+        RowsPaste{"AFullFirstLineTakesNothingAndWarns",
+                  {k36, u"2"},
+                  1,
+                  36,
+                  36,
+                  u"more\nnext",
+                  {k36, u"next"},
+                  1,
+                  kNoBox}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, HoldsLineBreakSeesCrLfAndLoneBreaksOnly) {
+  EXPECT_FALSE(HoldsLineBreak(u"a\tb\u2026"));
+  EXPECT_TRUE(HoldsLineBreak(u"a\rb"));
+  EXPECT_TRUE(HoldsLineBreak(u"a\nb"));
+}
+
+TEST_F(MainWindowTest, CopyBindJoinsTheEightLinesKeepingTrailingSpaces) {
+  const std::u16string lines[] = {u"a ", u"", u"\tb\u25A0", u"", u"", u"", u"", u"end  "};
+  for (int k = 0; k < LineCount; ++k) view.Line(k + 1) = lines[k];
+  EXPECT_EQ(window.BindAsText(u"\r\n"), u"a \r\n\r\n\tb\u25A0\r\n\r\n\r\n\r\n\r\nend  ");
+  EXPECT_EQ(window.BindAsText(u"\n"), u"a \n\n\tb\u25A0\n\n\n\n\nend  ");
+}
+
 }  // namespace
 }  // namespace vbe::testing

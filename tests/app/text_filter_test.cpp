@@ -63,6 +63,14 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+TEST(LineFilter, ReportsWhatItLeftOutButNotAnEllipsisItTurned) {
+  EXPECT_FALSE(FilterInsertion(u"abc", 3).refused);
+  EXPECT_TRUE(FilterInsertion(u"abcd", 3).refused) << "a character beyond the room";
+  EXPECT_TRUE(FilterInsertion(u"a\u0141b").refused) << "a character outside the code page";
+  EXPECT_TRUE(FilterInsertion(u"a\u0007").refused) << "a control character";
+  EXPECT_FALSE(FilterInsertion(u"a\u2026\t").refused);
+}
+
 TEST(LineFilter, RoomIsTheMaximumLessTheTextThatStays) {
   EXPECT_EQ(RoomLeft(36, 3, 36), 3u) << "a full line with three selected";
   EXPECT_EQ(RoomLeft(36, 0, 36), 0u);
@@ -79,6 +87,7 @@ struct Edit {
   std::u16string text;  // what the control should hold
   std::size_t new_caret;
   bool changed;
+  bool refused;
 };
 
 class ControlEdit : public ::testing::TestWithParam<Edit> {};
@@ -89,6 +98,7 @@ TEST_P(ControlEdit, FiltersWhatTheControlInserted) {
   EXPECT_EQ(Shown(result.text), Shown(e.text)) << e.what;
   EXPECT_EQ(result.caret, e.new_caret) << e.what;
   EXPECT_EQ(result.changed, e.changed) << e.what;
+  EXPECT_EQ(result.refused, e.refused) << e.what;
 }
 
 const std::u16string k36(36, u'x');
@@ -96,22 +106,24 @@ const std::u16string k36(36, u'x');
 INSTANTIATE_TEST_SUITE_P(
     Edits, ControlEdit,
     ::testing::Values(
-        Edit{"a typed letter kept", u"ac", u"abc", 2, 36, u"abc", 2, false},
-        Edit{"a refused character", u"ac", u"a\u263Ac", 2, 36, u"ac", 1, true},
-        Edit{"an ellipsis typed", u"ab", u"ab\u2026", 3, 36, u"ab\u25A0", 3, true},
+        Edit{"a typed letter kept", u"ac", u"abc", 2, 36, u"abc", 2, false, false},
+        Edit{"a refused character", u"ac", u"a\u263Ac", 2, 36, u"ac", 1, true, true},
+        Edit{"an ellipsis typed", u"ab", u"ab\u2026", 3, 36, u"ab\u25A0", 3, true, false},
         Edit{"a paste filtered within the line", u"abc old def",
-             u"abc \U0001F600new\u3042 text def", 15, 36, u"abc new text def", 12, true},
+             u"abc \U0001F600new\u3042 text def", 15, 36, u"abc new text def", 12, true, true},
         Edit{"a paste over 3 selected in a full line", k36,
              k36.substr(0, 10) + u"abcdef" + k36.substr(13), 16, 36,
-             k36.substr(0, 10) + u"abc" + k36.substr(13), 13, true},
-        Edit{"a 37th character", k36, k36 + u"y", 37, 36, k36, 36, true},
+             k36.substr(0, 10) + u"abc" + k36.substr(13), 13, true, true},
+        Edit{"a 37th character", k36, k36 + u"y", 37, 36, k36, 36, true, true},
         Edit{"a shift+insert paste", u"",
              u"X\u0141\u00F3d\u017A\u4E2D\u6587\U0001F600\u0007Y\u2026", 14, 36, u"X\u00F3dY\u25A0",
-             5, true},
-        Edit{"a deletion", u"abcdef", u"abef", 2, 36, u"abef", 2, false},
-        Edit{"a replaced selection of the same text", u"abc", u"abc", 3, 36, u"abc", 3, false},
-        Edit{"no limit", k36, k36 + u"\tz\u0001", 39, NoLengthLimit, k36 + u"\tz", 38, true},
-        Edit{"a caret not after the insertion", u"abc", u"zz\u0001abc", 0, 36, u"zzabc", 5, true}),
+             5, true, true},
+        Edit{"a deletion", u"abcdef", u"abef", 2, 36, u"abef", 2, false, false},
+        Edit{"a replaced selection of the same text", u"abc", u"abc", 3, 36, u"abc", 3, false,
+             false},
+        Edit{"no limit", k36, k36 + u"\tz\u0001", 39, NoLengthLimit, k36 + u"\tz", 38, true, true},
+        Edit{"a caret not after the insertion", u"abc", u"zz\u0001abc", 0, 36, u"zzabc", 5, true,
+             true}),
     [](const auto& info) {
       std::string name;
       for (char c : std::string(info.param.what)) name += std::isalnum(c) ? c : '_';

@@ -78,7 +78,7 @@ class MainWindowTest : public EditorTest {
     form.reset();
     form = std::make_unique<MainWindowWidget>(
         Form1Host{drives, scripted_dialogs ? &dialogs : nullptr, [this] { ++program_ends; },
-                  recorded_audio ? &audio : nullptr});
+                  recorded_audio ? &audio : nullptr, [this] { ++beeps; }});
   }
 
   template <typename T = QWidget>
@@ -111,6 +111,7 @@ class MainWindowTest : public EditorTest {
   MainWindow& Bind() { return form->Behaviour(); }
 
   int program_ends = 0;
+  int beeps = 0;  // the warning sounds of refused text
   std::unique_ptr<MainWindowWidget> form;
 };
 

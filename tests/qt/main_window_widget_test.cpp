@@ -270,7 +270,142 @@ INSTANTIATE_TEST_SUITE_P(
                   u"abc012345678901234567890123456789def"},
             Paste{k36, 33, 36, u"abc", k33abc},
             Paste{u"abc old def", 4, 7, u"\U0001F600new\u3042 text", u"abc new text def"},
-            Paste{u"", 0, 0, u"a\rb\nc\u0001d\u007Fe\u0081\u009D\tf", u"abcde\tf"})));
+            Paste{u"", 0, 0, u"c\u0001d\u007Fe\u0081\u009D\tf", u"cde\tf"})));
+
+enum class RowsWay { CtrlV, ShiftInsert, ContextMenu, Drop };
+
+struct ArtPaste {
+  const char* name;
+  int line;
+  const char16_t* pasted;
+  BindLines saved;  // the lines as saved, starting from "old1" ... "old8"
+  int beeps;
+  std::vector<std::string> boxes;
+};
+
+class ArtPasteTest : public MainWindow,
+                     public ::testing::WithParamInterface<std::tuple<RowsWay, ArtPaste>> {};
+
+// Text art of several rows pasted or dropped into a line fills the lines below it; the bytes
+// saved are the lines as shown.
+TEST_P(ArtPasteTest, FillsTheLinesBelowAndSavesWhatTheyShow) {
+  const auto& [way, art] = GetParam();
+  ShowAndFocus();
+  for (int k = 1; k <= 8; ++k) Editor(k)->setText(QString("old%1").arg(k));
+  QLineEdit* editor = Editor(art.line);
+  editor->setFocus();
+  editor->setCursorPosition(3);  // "old|k"
+  const QString text = QString::fromUtf16(art.pasted);
+  if (way == RowsWay::Drop) {
+    QMimeData data;
+    data.setText(text);
+    QPoint at(0, editor->height() / 2);  // after "old"
+    while (at.x() < editor->width() && editor->cursorPositionAt(at) < 3) at.rx() += 1;
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+  } else {
+    QGuiApplication::clipboard()->setText(text);
+    PasteInto(editor, way == RowsWay::CtrlV         ? PasteWay::CtrlV
+                      : way == RowsWay::ShiftInsert ? PasteWay::ShiftInsert
+                                                    : PasteWay::ContextMenu);
+  }
+  std::vector<std::string> boxes;
+  for (const auto& box : dialogs.boxes) boxes.push_back(box.title + ": " + box.text);
+  EXPECT_EQ(boxes, art.boxes);
+  EXPECT_EQ(beeps, art.beeps);
+  dialogs.file_choices = {disk / "art.cfg"};
+  Click(kSaveButton);
+  EXPECT_EQ(ReadBytes(disk / "art.cfg"), BindBytes(art.saved, TextColour::White));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WaysAndArt, ArtPasteTest,
+    ::testing::Combine(
+        ::testing::Values(RowsWay::CtrlV, RowsWay::ShiftInsert, RowsWay::ContextMenu,
+                          RowsWay::Drop),
+        ::testing::Values(
+            ArtPaste{"eight rows, CR LF, tabs and characters the code page lacks",
+                     1,
+                     u"/\\_/\\\r\n( o.o )\u263A\r\n\t> ^ <\r\n\u2026\u00E9\u4E2D\r\n"
+                     u"0123456789012345678901234567890123456789\r\n\r\n|_|\r\n end  \r\n",
+                     {"old/\\_/\\1", "( o.o )", "\t> ^ <", "\x85\xE9",
+                      "012345678901234567890123456789012345", "", "|_|", " end  "},
+                     1,
+                     {}},
+            ArtPaste{"three rows with lone line feeds into line 4",
+                     4,
+                     u"<*>\n-+-\n/ \\",
+                     {"old1", "old2", "old3", "old<*>4", "-+-", "/ \\", "old7", "old8"},
+                     0,
+                     {}},
+            ArtPaste{"twelve rows",
+                     1,
+                     u"a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl",
+                     {"olda1", "b", "c", "d", "e", "f", "g", "h"},
+                     0,
+                     {"Paste: Only the first 8 rows fit; the rest were left out."}})),
+    [](const auto& info) {
+      std::string name = "Way" + std::to_string(static_cast<int>(std::get<0>(info.param))) + "_";
+      for (char c : std::string(std::get<1>(info.param).name)) name += std::isalnum(c) ? c : '_';
+      return name;
+    });
+
+TEST_F(MainWindow, ARefusedCharacterSoundsTheWarningAndAnAcceptedOneDoesNot) {
+  ShowAndFocus();
+  QLineEdit* editor = Editor(3);
+  editor->setFocus();
+  testing::Type(editor, "ab");
+  EXPECT_EQ(beeps, 0);
+  testing::Type(editor, QString::fromUtf16(u"\u263A"));
+  EXPECT_EQ(beeps, 1) << "outside the code page";
+  editor->setText(QString(36, 'x'));
+  testing::Type(editor, "y");
+  EXPECT_EQ(beeps, 2) << "a 37th character";
+  QGuiApplication::clipboard()->setText(QString::fromUtf16(u"\u0141"));
+  Editor(4)->setFocus();
+  QTest::keyClick(Editor(4), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(beeps, 3) << "a paste of nothing the line may hold";
+  QTest::keyClick(Control<QComboBox>(kKeyChooser)->lineEdit(), Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(beeps, 4) << "the key chooser's typing box";
+  QGuiApplication::clipboard()->setText("ok\t");
+  QTest::keyClick(Editor(4), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(beeps, 4);
+}
+
+// "Copy bind" puts the eight lines on the clipboard, rows joined by line feeds; Ctrl+C in the
+// preview does the same with nothing selected, and copies a selection as it stands.
+TEST_F(MainWindow, CopyBindPutsTheEightLinesOnTheClipboard) {
+  ShowAndFocus();
+  SetLines({"a  ", "", QString::fromUtf16(u"\tb\u25A0"), "", "", "", "", "end "});
+  const QString bind = QString::fromUtf16(u"a  \n\n\tb\u25A0\n\n\n\n\nend ");
+  auto* preview = Control<QPlainTextEdit>(kPreviewBox);
+  QGuiApplication::clipboard()->setText("before");
+  emit preview->customContextMenuRequested(preview->rect().center());
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  const QList<QAction*> actions = menu->actions();
+  const auto copy_bind = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+    return action->text() == "Copy &bind";
+  });
+  ASSERT_NE(copy_bind, actions.end());
+  (*copy_bind)->trigger();
+  menu->close();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), bind);
+
+  QGuiApplication::clipboard()->setText("before");
+  preview->setFocus();
+  QTest::keyClick(preview, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), bind);
+  QTextCursor cursor = preview->textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(1, QTextCursor::KeepAnchor);
+  preview->setTextCursor(cursor);
+  QTest::keyClick(preview, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "a");
+}
 
 // The hostile paste, saved: the same bytes as on every system.
 TEST_F(MainWindow, AShiftInsertPasteOfHostileTextSavesOnlyWhatTheLineShows) {

@@ -445,6 +445,122 @@ TEST_F(MainWindow, WithoutAutoPreviewThePreviewWaitsForUpdateAndTheOptionsOnlyRe
   EXPECT_FALSE(IsWindowEnabled(Get("Command5")));
 }
 
+std::wstring ClipboardText(HWND owner) {
+  std::wstring text;
+  if (!OpenClipboard(owner)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+struct ArtPaste {
+  const char* name;
+  int line;
+  std::wstring pasted;
+  BindLines saved;  // the lines as saved, starting from "old1" ... "old8"
+  int beeps;
+  std::vector<std::string> boxes;
+};
+
+class ArtPasteTest : public MainWindowTest,
+                     public ::testing::WithParamInterface<std::tuple<Way, ArtPaste>> {};
+
+// Text art of several rows pasted into a line fills the lines below it; the bytes saved are the
+// lines as shown.
+TEST_P(ArtPasteTest, FillsTheLinesBelowAndSavesWhatTheyShow) {
+  const auto& [way, art] = GetParam();
+  for (int k = 1; k <= 8; ++k) SetWindowTextW(Line(k), (L"old" + std::to_wstring(k)).c_str());
+  SetFocus(Line(art.line));
+  SendMessageW(Line(art.line), EM_SETSEL, 3, 3);
+  SetClipboardText(Window(), art.pasted);
+  Enter(Line(art.line), way, L"");
+  Pump();
+  std::vector<std::string> boxes;
+  for (const auto& box : dialogs.boxes) boxes.push_back(box.title + ": " + box.text);
+  EXPECT_EQ(boxes, art.boxes);
+  EXPECT_EQ(beeps, art.beeps);
+  dialogs.file_choices = {disk / "art.cfg"};
+  Click(Get("Command4"));
+  EXPECT_EQ(ReadBytes(disk / "art.cfg"),
+            ComposeBindFile(*ComposeSayLines(art.saved, TextColour::White)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WaysAndArt, ArtPasteTest,
+    ::testing::Combine(
+        ::testing::Values(Way::CtrlV, Way::ShiftInsert, Way::ContextMenuPaste),
+        ::testing::Values(
+            ArtPaste{"EightRows",
+                     1,
+                     L"/\\_/\\\r\n( o.o )\u263A\r\n\t> ^ <\r\n\u2026\u00E9\u4E2D\r\n"
+                     L"0123456789012345678901234567890123456789\r\n\r\n|_|\r\n end  \r\n",
+                     {"old/\\_/\\1", "( o.o )", "\t> ^ <", "\x85\xE9",
+                      "012345678901234567890123456789012345", "", "|_|", " end  "},
+                     1,
+                     {}},
+            ArtPaste{"ThreeRowsWithLoneLineFeeds",
+                     4,
+                     L"<*>\n-+-\n/ \\",
+                     {"old1", "old2", "old3", "old<*>4", "-+-", "/ \\", "old7", "old8"},
+                     0,
+                     {}},
+            ArtPaste{"TwelveRows",
+                     1,
+                     L"a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl",
+                     {"olda1", "b", "c", "d", "e", "f", "g", "h"},
+                     0,
+                     {"Paste: Only the first 8 rows fit; the rest were left out."}})),
+    [](const auto& info) {
+      return "Way" + std::to_string(static_cast<int>(std::get<0>(info.param))) + "_" +
+             std::get<1>(info.param).name;
+    });
+
+TEST_F(MainWindow, ARefusedCharacterSoundsTheWarningAndAnAcceptedOneDoesNot) {
+  SetFocus(Line(3));
+  Type(Line(3), L"ab");
+  EXPECT_EQ(beeps, 0);
+  Type(Line(3), L"\u263A");
+  EXPECT_EQ(beeps, 1) << "outside the code page";
+  SetWindowTextW(Line(3), std::wstring(36, L'x').c_str());
+  SendMessageW(Line(3), EM_SETSEL, 36, 36);
+  Type(Line(3), L"y");
+  EXPECT_EQ(beeps, 2) << "a 37th character";
+  SetClipboardText(Window(), L"\u0141");
+  SetFocus(Line(4));
+  Enter(Line(4), Way::CtrlV, L"");
+  EXPECT_EQ(beeps, 3) << "a paste of nothing the line may hold";
+  SetClipboardText(Window(), L"ok\t");
+  Enter(Line(4), Way::ShiftInsert, L"");
+  EXPECT_EQ(beeps, 3);
+  EXPECT_EQ(WindowText(Line(4)), L"ok\t");
+}
+
+// "Copy bind" puts the eight lines on the clipboard, rows joined by CR LF; Ctrl+C in the preview
+// does the same with nothing selected, and copies a selection as it stands.
+TEST_F(MainWindow, CopyBindPutsTheEightLinesOnTheClipboard) {
+  const wchar_t* lines[] = {L"a  ", L"", L"\tb\u25A0", L"", L"", L"", L"", L"end "};
+  for (int k = 1; k <= 8; ++k) SetWindowTextW(Line(k), lines[k - 1]);
+  const std::wstring bind = L"a  \r\n\r\n\tb\u25A0\r\n\r\n\r\n\r\n\r\nend ";
+  HWND preview = Get("Text14");
+  SetClipboardText(Window(), L"before");
+  SetFocus(preview);
+  PostMessageW(preview, WM_KEYDOWN, 'B', 0);
+  SendMessageW(preview, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(preview), MAKELPARAM(5, 5));
+  Pump();
+  EXPECT_EQ(ClipboardText(Window()), bind) << "the context menu's Copy bind";
+
+  SetClipboardText(Window(), L"before");
+  SendMessageW(preview, EM_SETSEL, 0, 0);
+  SendMessageW(preview, WM_CHAR, 0x03, 1);  // Ctrl+C
+  EXPECT_EQ(ClipboardText(Window()), bind);
+  SendMessageW(preview, EM_SETSEL, 0, 1);
+  SendMessageW(preview, WM_CHAR, 0x03, 1);
+  EXPECT_EQ(ClipboardText(Window()), L"a");
+}
+
 // The same hostile inputs give the same bytes as on every other system: a paste with
 // Shift+Insert into line 5, and a file whose lines hold CR LF, NUL and BEL opened and saved again.
 TEST_F(MainWindow, HostilePastesAndFilesSaveTheSameBytesAsEverywhere) {

@@ -34,7 +34,6 @@ std::vector<std::wstring> Items(HWND list) {
   return items;
 }
 
-
 // The locator over drive c: (a fresh folder with c:\games\vellmar, whose autoexec.cfg
 // exists, and c:\empty) and drive d:, a folder that does not exist.
 class Locator : public MainWindowTest {

@@ -98,6 +98,7 @@ class MainWindowTest : public ::testing::Test {
     host.dialogs = &dialogs;
     host.audio = &audio;
     host.end_program = [this] { ++ends; };
+    host.beep = [this] { ++beeps; };
     form = std::make_unique<Form1>(std::move(host));
     form->Show(SW_SHOWNORMAL);
     SetForegroundWindow(form->Window());
@@ -123,6 +124,7 @@ class MainWindowTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   RecordingAudio audio;
   int ends = 0;
+  int beeps = 0;  // the warning sounds of refused text
   std::unique_ptr<Form1> form;
 };
 
