@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/artwork.h"
 #include "forms/layout.h"
@@ -109,8 +110,10 @@ class ControlSet {
   // controls already have.
   void Place(UINT dpi);
 
-  HWND Find(std::string_view name) const { return FindControl(parent_, rows_, name); }
-  const ControlRow* RowOf(HWND control) const { return vbe::RowOf(rows_, control); }
+  // Looked up in the set's own list: the window list of the system would cost a call to the
+  // window server under Wine, on every event and every colouring of a control.
+  HWND Find(std::string_view name) const;
+  const ControlRow* RowOf(HWND control) const;
   const LayoutFonts& Fonts() const { return fonts_; }
   UINT Dpi() const { return dpi_; }
 
@@ -121,6 +124,7 @@ class ControlSet {
 
   HWND parent_ = nullptr;
   std::span<const ControlRow> rows_;
+  std::vector<HWND> windows_;  // each row's control, null for a shape
   LayoutFonts fonts_;
   UINT dpi_ = 96;
 };
