@@ -9,11 +9,7 @@ set(CMAKE_C_COMPILER ${VBE_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${VBE_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${VBE_MINGW_TRIPLE}-windres)
 
-# The sections of a program start on page boundaries in its file, too: Wine maps such an image
-# from the file and loads only the pages the program touches, where it reads every byte of an
-# image packed at the linker's default 512-byte file alignment into memory of its own, as the
-# program starts.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--file-alignment=4096")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Headers and libraries come from the MinGW tree only; programs run at build time are the host's.
 set(CMAKE_FIND_ROOT_PATH /usr/${VBE_MINGW_TRIPLE})
