@@ -286,6 +286,7 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows, UINT dpi) 
   text_colours_.clear();
   for (const ControlRow& row : rows) text_colours_.push_back(row.text);
   items_.assign(rows.size(), {});
+  windows_.assign(rows.size(), nullptr);
   std::vector<const ControlRow*> order;
   for (const ControlRow& row : rows) {
     if (row.kind != ControlKind::Shape) order.push_back(&row);
@@ -320,6 +321,7 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows, UINT dpi) 
         0, KindClass(row->kind), row->kind == ControlKind::ComboBox ? L"" : caption.c_str(), style,
         rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
         reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+    windows_[static_cast<std::size_t>(row - rows.data())] = control;
     SetLayoutFont(control, *row, dpi);
     // A drop-down box's text is its edit's, which exists once the box does.
     if (row->kind == ControlKind::ComboBox) SetWindowTextW(control, caption.c_str());
@@ -327,6 +329,19 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows, UINT dpi) 
     if (row->checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
     previous = row;
   }
+}
+
+HWND ControlSet::Find(std::string_view name) const {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (name == rows_[i].name) return windows_[i];
+  }
+  return nullptr;
+}
+
+const ControlRow* ControlSet::RowOf(HWND control) const {
+  const int index = GetDlgCtrlID(control) - FirstControlId;
+  if (index < 0 || static_cast<std::size_t>(index) >= rows_.size()) return nullptr;
+  return windows_[static_cast<std::size_t>(index)] == control ? &rows_[index] : nullptr;
 }
 
 void ControlSet::Place(UINT dpi) {
@@ -366,7 +381,7 @@ std::size_t ControlSet::Index(const ControlRow& row) const {
 }
 
 HWND ControlSet::Handle(const ControlRow& row) const {
-  return GetDlgItem(parent_, FirstControlId + static_cast<int>(Index(row)));
+  return windows_.at(Index(row));
 }
 
 std::u16string ControlSet::Text(const ControlRow& row) const {

@@ -113,9 +113,11 @@ class ControlSet : public Controls {
   // controls already have.
   void Place(UINT dpi);
 
-  HWND Find(std::string_view name) const { return FindControl(parent_, rows_, name); }
+  // Looked up in the set's own list: the window list of the system would cost a call to the
+  // window server under Wine, on every event and every colouring of a control.
+  HWND Find(std::string_view name) const;
   HWND Handle(const ControlRow& row) const;
-  const ControlRow* RowOf(HWND control) const { return vbe::RowOf(rows_, control); }
+  const ControlRow* RowOf(HWND control) const;
   const LayoutFonts& Fonts() const { return fonts_; }
   UINT Dpi() const { return dpi_; }
   // The text colour a control shows: its row's, or the one set since.
@@ -146,6 +148,7 @@ class ControlSet : public Controls {
   std::span<const ControlRow> rows_;
   std::vector<LayoutColour> text_colours_;    // one a row
   std::vector<std::vector<ListItem>> items_;  // one a row
+  std::vector<HWND> windows_;  // each row's control, null for a shape
   LayoutFonts fonts_;
   UINT dpi_ = 96;
 };

@@ -1,12 +1,11 @@
 #include "win32/editor_app.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "win32/form1.h"
+#include "win32/shell_library.h"
 
 namespace vbe {
 
@@ -25,8 +24,22 @@ bool HandleDialogKeys(MSG& message) {
 }
 
 std::vector<std::filesystem::path> CommandLineArguments(const wchar_t* command_line) {
+  // The program's own name runs to the next quote when it starts with one, else to the first
+  // blank. Most starts name nothing after it and need no shell to split the rest.
+  const wchar_t* rest = command_line;
+  if (*rest == L'"') {
+    for (++rest; *rest && *rest != L'"';) ++rest;
+    if (*rest) ++rest;
+  } else {
+    while (*rest && *rest != L' ' && *rest != L'\t') ++rest;
+  }
+  while (*rest == L' ' || *rest == L'\t') ++rest;
+  if (!*rest) return {};
+  using SplitFn = wchar_t**(WINAPI*)(const wchar_t*, int*);
+  const auto split = ShellFunction<SplitFn>("CommandLineToArgvW");
+  if (!split) return {};
   int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(command_line, &count);
+  wchar_t** arguments = split(command_line, &count);
   if (!arguments) return {};
   std::vector<std::filesystem::path> files(arguments + std::min(count, 1), arguments + count);
   LocalFree(arguments);

@@ -8,6 +8,7 @@
 #include "win32/form2.h"
 #include "win32/form3.h"
 #include "win32/line_editor.h"
+#include "win32/shell_library.h"
 #include "win32/wide_text.h"
 
 namespace vbe {
@@ -34,7 +35,10 @@ Form1::Form1(Form1Host host)
   ground_brush_ = CreateSolidBrush(ResolveColour(PictureGround, RGB(8, 8, 24)));
   CreateFormWindow(kClassName, FormWindowProc<Form1>, nullptr, ProgramTitle, kStyle, nullptr,
                    {100, 100}, this);
-  DragAcceptFiles(window_, TRUE);
+  // Files dropped on the window arrive as WM_DROPFILES; the style is all DragAcceptFiles sets,
+  // and it needs no shell library at start.
+  SetWindowLongPtrW(window_, GWL_EXSTYLE,
+                    GetWindowLongPtrW(window_, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
   common_dialog_.SetOwner(window_);
 
   BuildControls();
@@ -168,14 +172,19 @@ void Form1::OnCommand(HWND control, int code) {
 }
 
 void Form1::OnDropFiles(HDROP drop) {
+  using QueryFn = UINT(WINAPI*)(HDROP, UINT, wchar_t*, UINT);
+  using FinishFn = void(WINAPI*)(HDROP);
+  const auto query = ShellFunction<QueryFn>("DragQueryFileW");
+  const auto finish = ShellFunction<FinishFn>("DragFinish");
+  if (!query || !finish) return;
   std::vector<std::filesystem::path> files;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-    name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+    std::wstring name(query(drop, i, nullptr, 0) + 1, L'\0');
+    name.resize(query(drop, i, name.data(), static_cast<UINT>(name.size())));
     files.emplace_back(name);
   }
-  DragFinish(drop);
+  finish(drop);
   behaviour_.OnFilesDropped(files);
 }
 

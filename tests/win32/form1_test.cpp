@@ -592,7 +592,9 @@ TEST(CommandLine, NamesTheArgumentsAfterTheProgramsOwnName) {
   using Files = std::vector<fs::path>;
   EXPECT_EQ(CommandLineArguments(L"\"C:\\Program Files\\vbe.exe\" \"z:\\my binds\\hi.cfg\" two"),
             (Files{L"z:\\my binds\\hi.cfg", L"two"}));
+  EXPECT_EQ(CommandLineArguments(L"vbe.exe\tb.cfg"), Files{L"b.cfg"});
   EXPECT_EQ(CommandLineArguments(L"vbe.exe"), Files{});
+  EXPECT_EQ(CommandLineArguments(L"\"C:\\Program Files\\vbe.exe\"  "), Files{});
 }
 
 TEST_F(MainWindow, AnExceptionInsideACommandIsShownAndTheWindowGoesOn) {
