@@ -43,6 +43,8 @@ class FakeMainView : public MainWindowView {
   std::set<SecondaryWindow> open, minimised;
   std::vector<std::string> window_calls;  // "open 0", "restore 1", "raise 0", "close 1"
   int program_ends = 0;
+  bool hidden = false;
+  std::vector<std::chrono::milliseconds> exit_waits;
   bool throw_on_state = false;  // Check1's state cannot be read
 
   // What the user's edit of a line does: the control takes it and sends its change.
@@ -111,6 +113,8 @@ class FakeMainView : public MainWindowView {
   void Close(SecondaryWindow w) override {
     if (open.erase(w)) Call("close", w);
   }
+  void HideMainWindow() override { hidden = true; }
+  void WaitForExitCue(std::chrono::milliseconds wait) override { exit_waits.push_back(wait); }
   void EndProgram() override { ++program_ends; }
 
  private:
