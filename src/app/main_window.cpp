@@ -40,6 +40,11 @@ std::string RowsLeftOutMessage(int rows_that_fit) {
   return "Only the first " + std::to_string(rows_that_fit) + " rows fit; the rest were left out.";
 }
 
+std::chrono::milliseconds ExitWait(std::optional<std::chrono::milliseconds> cue_length) {
+  if (!cue_length) return std::chrono::milliseconds(0);
+  return std::min(*cue_length + CueOutputAllowance, LongestExitWait);
+}
+
 MainWindow::MainWindow(MainWindowView& view, Controls& controls, const DriveTable& drives,
                        UserDialogs& dialogs, AudioCommands& audio)
     : view_(view), controls_(controls), editor_{*this, dialogs, drives, audio} {}
@@ -64,6 +69,8 @@ void MainWindow::Load() {
 }
 
 void MainWindow::OnCommand(MainCommand command) {
+  // Once the program has begun to end, only a second Exit does anything: it ends at once.
+  if (exit_ != Exit::Running && command != MainCommand::Exit) return;
   RunGuarded(editor_.dialogs, [&] { RunCommand(command); });
 }
 
@@ -212,15 +219,37 @@ void MainWindow::ShowSecondary(SecondaryWindow window) {
   view_.Raise(window);
 }
 
-// Plays the exit cue and ends the program at once, without questions; the close that ending
-// causes does not start a second exit.
+// Plays the exit cue, closes every window at once, without questions, and ends the program
+// when the cue has played (LongestExitWait at most), so that the cue is heard. A second exit
+// while the cue plays ends the program at once.
 void MainWindow::ExitProgram() {
-  if (exiting_) return;
-  exiting_ = true;
+  if (exit_ == Exit::Waiting) EndProgram();
+  if (exit_ != Exit::Running) return;
   PlayCue(editor_.audio, ExitCue);
   view_.Close(SecondaryWindow::ReadMe);
   view_.Close(SecondaryWindow::Locator);
+  view_.HideMainWindow();
+  const std::chrono::milliseconds wait = ExitWait(CueLength(editor_.drives, ExitCue));
+  if (wait <= std::chrono::milliseconds(0)) {
+    EndProgram();
+    return;
+  }
+  exit_ = Exit::Waiting;
+  view_.WaitForExitCue(wait);
+}
+
+void MainWindow::EndProgram() {
+  if (exit_ == Exit::Ended) return;
+  exit_ = Exit::Ended;
   view_.EndProgram();
+}
+
+void MainWindow::OnExitWaitOver() {
+  if (exit_ == Exit::Waiting) EndProgram();
+}
+
+void MainWindow::OnSessionEnd() {
+  if (exit_ == Exit::Waiting) EndProgram();
 }
 
 void MainWindow::OpenBindFile(const std::filesystem::path& file) {

@@ -9,6 +9,7 @@
 // their rows, as UTF-16 text (text_filter.h converts and filters).
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -39,12 +40,26 @@ class MainWindowView {
   virtual void Raise(SecondaryWindow window) = 0;
   virtual void Close(SecondaryWindow window) = 0;
 
+  // Hides the main window at once, so the program looks ended while its exit cue plays.
+  virtual void HideMainWindow() = 0;
+  // After `wait`, calls the behaviour's OnExitWaitOver, by a timer of the window's own event
+  // loop, which runs on meanwhile.
+  virtual void WaitForExitCue(std::chrono::milliseconds wait) = 0;
   // Ends the program at once.
   virtual void EndProgram() = 0;
 
   // The system's warning sound, for text a line editor refused.
   virtual void Beep() = 0;
 };
+
+// The longest Exit waits for its cue, hidden, before the program ends.
+inline constexpr std::chrono::milliseconds LongestExitWait{3000};
+// What an audio device holds in its buffers beyond the end of the sound it was handed.
+inline constexpr std::chrono::milliseconds CueOutputAllowance{250};
+
+// How long Exit waits for its cue before the program ends: the cue's length and the output's
+// allowance, at most LongestExitWait; no wait for a cue whose length cannot be told.
+std::chrono::milliseconds ExitWait(std::optional<std::chrono::milliseconds> cue_length);
 
 // The Up and Down arrows move between the line editors as between the lines of one text.
 enum class LineArrow { Up, Down };
@@ -99,6 +114,11 @@ class MainWindow : public BindDocument {
   void OnInputRefused();
   // The eight lines as one text, `row_break` between rows, for the clipboard's "Copy bind".
   std::u16string BindAsText(std::u16string_view row_break) const;
+  // The wait for the exit cue is over (WaitForExitCue's timer).
+  void OnExitWaitOver();
+  // The desktop session is ending: an exit that waits for its cue ends at once. A window still
+  // in use stays; the session closes it as it closes every window.
+  void OnSessionEnd();
 
   // Opens a bind file the user named outside the open dialog, without cue or dialog; a file
   // that cannot be read is reported in one box. A relative name is taken from the current
@@ -146,6 +166,7 @@ class MainWindow : public BindDocument {
   const ControlRow& LineRow(int line) const;
   // Check1 "Auto Preview": 0 cleared, 1 checked, 2 greyed.
   int AutoPreviewState() const { return controls_.Check(Row(kAutoPreviewCheck)); }
+  void EndProgram();
 
   MainWindowView& view_;
   Controls& controls_;
@@ -154,7 +175,9 @@ class MainWindow : public BindDocument {
   // Whether the preview shows exactly what ComposePreview would show now, one row a line, so
   // that a change of one line needs only that line's row replaced.
   bool preview_current_ = false;
-  bool exiting_ = false;
+  // Running; hidden while the exit cue plays; ended.
+  enum class Exit { Running, Waiting, Ended };
+  Exit exit_ = Exit::Running;
 };
 
 }  // namespace vbe

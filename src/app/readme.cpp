@@ -6,8 +6,8 @@ namespace vbe {
 
 void LoadReadMe(ReadMeView& view) {
   view.ShowNotes(BindTextToUtf16(ReadMeText()));
-  const TwipSize screen = view.ScreenPixels();
-  view.SizeNotes(ReadMeTextTwips(screen.width, screen.height));
+  const TwipSize work_area = view.WorkAreaPixels();
+  view.SizeNotes(ReadMeTextTwips(work_area.width, work_area.height));
 }
 
 }  // namespace vbe

@@ -47,9 +47,9 @@ void AppendAutoexecBind(const AutoexecRequest& request, const DriveTable& drives
   }
   if (!NameIsSafeForConsole(FileNamePart(*bind_path))) {
     ReportFailure(dialogs, path,
-                  "The bind file's name holds a double quote, a semicolon or a control "
-                  "character, which the game's console would read as the end of the command. "
-                  "Save the bind under a plainer name.");
+                  "The bind file's name holds a space, a double quote, a semicolon or a control "
+                  "character, which the game's console would read as the end of the name. Save "
+                  "the bind under a plainer name.");
     return;
   }
   const auto host = drives.ToHostPath(path);

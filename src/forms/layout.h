@@ -103,9 +103,9 @@ struct ControlRow {
   bool checked = false;
   int max_length = 0;   // 0: no limit
   bool locked = false;  // read-only
-  // What a screen reader calls a control that shows no caption of its own. A label of the same
-  // window whose caption is this name becomes the control's label, which is how a screen reader
-  // names a drop-down box.
+  // What a screen reader calls a control that shows no caption of its own, or a button whose
+  // caption does not say what it does. A label of the same window whose caption is this name
+  // becomes the control's label, which is how a screen reader names a drop-down box.
   const char* spoken_name = nullptr;
   bool three_state = false;       // a check box whose click also steps through the greyed state
   ControlCommand command = {};    // what the control's event asks of the window's behaviour
@@ -138,12 +138,14 @@ struct ButtonFields {
   FontName font = FontName::Default;
   bool visible = true;
   bool enabled = true;
+  const char* spoken_name = nullptr;  // for a caption that does not say what the button does
 };
 constexpr ControlRow Button(const ButtonFields& f) {
   ControlRow row = BasicRow(f.name, ControlKind::Button, f.caption, f.place, f.tab, f.font);
   row.visible = f.visible;
   row.enabled = f.enabled;
   row.command = f.command;
+  row.spoken_name = f.spoken_name;
   return row;
 }
 

@@ -48,7 +48,7 @@ constexpr ControlRow kMainWindow[] = {
   CheckBox({.name = "Check2", .caption = "Add bind to autoexec for me after saving", .place = {540, 3600, 3915, 315}, .tab = 26, .font = F::SansBold, .background = PictureGround, .text_colour = SystemColour(20)}),
   Label({.name = "Label3", .caption = "Bind it to this key -", .place = {540, 4740, 1620, 195}, .font = F::SansBold, .text_colour = SystemColour(14)}),
   ComboBox({.name = "Combo1", .text = "Choose your key", .place = {2220, 4680, 1995, 315}, .tab = 28, .spoken_name = "Bind it to this key -"}),
-  Button({.name = "Command7", .caption = "...", .place = {3120, 4200, 375, 315}, .tab = 29, .command = C::Locate, .font = F::SansBold}),
+  Button({.name = "Command7", .caption = "...", .place = {3120, 4200, 375, 315}, .tab = 29, .command = C::Locate, .font = F::SansBold, .spoken_name = "Locate the folder of autoexec.cfg"}),
   Button({.name = "Command8", .caption = "View Readme!", .place = {1980, 5340, 1455, 915}, .tab = 32, .command = C::ReadMe}),
   Button({.name = "Command9", .caption = "Spacing Fixer", .place = {420, 5340, 1455, 915}, .tab = 33, .command = C::SpacingFixer}),
 };

@@ -16,8 +16,9 @@ std::string_view ReadMeText() {
   return {reinterpret_cast<const char*>(embedded::readme_txt), embedded::readme_txt_size};
 }
 
-TwipSize ReadMeTextTwips(int screen_width, int screen_height) {
-  return {screen_width * TwipsPerPixel, screen_height * TwipsPerPixel - ReadMeHeightAllowance};
+TwipSize ReadMeTextTwips(int work_area_width, int work_area_height) {
+  return {work_area_width * TwipsPerPixel,
+          work_area_height * TwipsPerPixel - ReadMeHeightAllowance};
 }
 
 }  // namespace vbe

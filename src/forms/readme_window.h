@@ -28,8 +28,9 @@ struct TwipSize {
   bool operator==(const TwipSize&) const = default;
 };
 
-// The size of the read-me box on a screen of `width` by `height` pixels, in twips: the whole
-// width, and the height less 662 twips, room for the window's caption and the taskbar.
-TwipSize ReadMeTextTwips(int screen_width, int screen_height);
+// The size of the read-me box on a screen whose work area (the screen less the desktop's panels
+// and taskbar) is `width` by `height` pixels, in twips: the whole width, and the height less
+// 662 twips, room for the window's caption.
+TwipSize ReadMeTextTwips(int work_area_width, int work_area_height);
 
 }  // namespace vbe

@@ -33,7 +33,7 @@ KeyProblem FindKeyProblem(std::string_view key) {
 
 bool NameIsSafeForConsole(std::string_view name) {
   for (char c : name) {
-    if (c == '"' || c == ';' || static_cast<unsigned char>(c) < 0x20) return false;
+    if (c == '"' || c == ';' || c == ' ' || static_cast<unsigned char>(c) < 0x20) return false;
   }
   return true;
 }

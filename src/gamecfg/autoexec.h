@@ -32,7 +32,8 @@ enum class KeyProblem { None, NoKey, DoubleQuote };
 KeyProblem FindKeyProblem(std::string_view key);
 
 // The name goes into the console line unquoted: a double quote, a semicolon or a control
-// character there would end the command and let the rest of the name run as console text.
+// character there would end the command and let the rest of the name run as console text, and
+// a space would split the name into two words.
 bool NameIsSafeForConsole(std::string_view name);
 
 // What goes before a new line appended to a script whose last byte is `last_byte` (nothing for

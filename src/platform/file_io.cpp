@@ -1,5 +1,6 @@
 #include "platform/file_io.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -13,10 +14,10 @@ namespace fs = std::filesystem;
 namespace vbe {
 namespace {
 
+// Taken right after the call that failed, so that the host can tell more from its own last
+// error.
 std::string ReasonOf(std::error_code ec) {
-  std::string text = ec.message();
-  if (!text.empty() && text.back() != '.') text += '.';
-  return text;
+  return host::ReasonOf(ec);
 }
 
 std::string ReasonOfErrno(int error) {
@@ -139,6 +140,7 @@ ReadResult ReadWholeFile(const fs::path& path, std::uintmax_t max_bytes) {
 }
 
 IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes) {
+  if (const auto refused = host::RefusedFileName(requested)) return IoResult::Failure(*refused);
   std::error_code ec;
   // Through a link the file it points at is written, also when that file does not exist yet.
   const auto resolved = FollowLinks(requested, ec);
@@ -199,8 +201,9 @@ IoResult ReplaceFileAtomically(const fs::path& requested, std::string_view bytes
       return {};
     }
   }
+  IoResult failure = IoResult::Failure(error ? ReasonOfErrno(error) : ReasonOf(ec));
   fs::remove(temporary, ignored);
-  return IoResult::Failure(error ? ReasonOfErrno(error) : ReasonOf(ec));
+  return failure;
 }
 
 IoResult AppendToFile(const fs::path& target, std::string_view bytes) {
@@ -246,6 +249,15 @@ LastByteResult ReadLastByte(const fs::path& path) {
   if (std::fseek(file.get(), -1, SEEK_END) == 0) last = std::fgetc(file.get());
   if (last == EOF) return {IoResult::Failure(ReasonOfErrno(EIO)), {}};
   return {IoResult{}, static_cast<char>(last)};
+}
+
+bool IsWindowsDeviceName(std::string_view file_name) {
+  std::string base(file_name.substr(0, file_name.find('.')));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+  return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) &&
+         base[3] >= '1' && base[3] <= '9';
 }
 
 bool CanOpenForReading(const fs::path& path) {

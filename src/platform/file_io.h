@@ -53,4 +53,9 @@ LastByteResult ReadLastByte(const std::filesystem::path& path);
 // Opens a file for reading and closes it at once: proves that it exists and can be read.
 bool CanOpenForReading(const std::filesystem::path& path);
 
+// Whether Windows keeps a file name (without its folder) for a device, so that it opens the
+// device instead of a file: CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, in any case, also
+// with an extension ("con.cfg") and with spaces before the extension ("nul .cfg").
+bool IsWindowsDeviceName(std::string_view file_name);
+
 }  // namespace vbe

@@ -4,9 +4,20 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <system_error>
 
 namespace vbe::host {
+
+// Why the host can keep no file of this name, or nothing when it can: Windows keeps some names
+// for its devices.
+std::optional<std::string> RefusedFileName(const std::filesystem::path& path);
+
+// The user's words for the error of the call that has just failed, ending with a full stop: the
+// C library's text, or what the host's own last error tells beyond it.
+std::string ReasonOf(std::error_code ec);
 
 // Opens a file with an fopen mode ("rb", "ab", "r+b"); null with errno set on failure.
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
@@ -15,7 +26,8 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
 std::FILE* CreateExclusive(const std::filesystem::path& path);
 
 // Whether this process may write the existing file `path`, by the file's owner, group and mode
-// (or whatever else the host checks): 0, or the error number (EACCES when it may not).
+// (or whatever else the host checks): 0, or the error number (EACCES when it may not, EBUSY
+// when another program holds it).
 int MayWrite(const std::filesystem::path& path);
 
 // Gives `file`, new and about to be renamed over `original`, the owner, group and mode of

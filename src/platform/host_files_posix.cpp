@@ -8,6 +8,16 @@
 
 namespace vbe::host {
 
+std::optional<std::string> RefusedFileName(const std::filesystem::path&) {
+  return std::nullopt;
+}
+
+std::string ReasonOf(std::error_code ec) {
+  std::string text = ec.message();
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
+
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
 }

@@ -7,9 +7,31 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/file_io.h"
 #include "platform/host_files.h"
 
 namespace vbe::host {
+
+std::optional<std::string> RefusedFileName(const std::filesystem::path& path) {
+  const std::string name = PathToUtf8(path.filename());
+  if (!IsWindowsDeviceName(name)) return std::nullopt;
+  return name + " is a name Windows keeps for a device.";
+}
+
+// The C library says "Permission denied" also for a file that another program holds open
+// without sharing it; the system's own error tells the two apart. EBUSY is MayWrite's.
+std::string ReasonOf(std::error_code ec) {
+  const DWORD system_error = GetLastError();
+  const bool in_use =
+      system_error == ERROR_SHARING_VIOLATION || system_error == ERROR_LOCK_VIOLATION;
+  if (ec.category() == std::generic_category() &&
+      (ec.value() == EBUSY || ((ec.value() == EACCES || ec.value() == EIO) && in_use))) {
+    return "The file is in use by another program.";
+  }
+  std::string text = ec.message();
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
 
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
   const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
@@ -29,9 +51,19 @@ std::FILE* CreateExclusive(const std::filesystem::path& path) {
 }
 
 // The read-only attribute, the one the file operations look at, is checked before; what the
-// access lists allow shows when the file is opened or renamed over.
-int MayWrite(const std::filesystem::path&) {
-  return 0;
+// access lists allow shows when the file is opened or renamed over. A file that another program
+// holds open without sharing it could not be renamed over, and the rename would say only
+// "Permission denied": it is found here, by opening it as the rename would.
+int MayWrite(const std::filesystem::path& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return 0;
+  }
+  const DWORD error = GetLastError();
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? EBUSY : 0;
 }
 
 // The replacing file gets the access list its folder gives every new file. The read-only

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSessionManager>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <vector>
@@ -40,6 +42,9 @@ MainWindowWidget::MainWindowWidget(Form1Host host, QWidget* parent)
       window_(*this, controls_, drives_, dialogs_, host.audio ? *host.audio : own_audio_) {
   if (!end_program_) end_program_ = [] { QCoreApplication::quit(); };
   if (!beep_) beep_ = [] { QApplication::beep(); };
+  // The session manager asks every program to save its work before the session ends.
+  connect(qApp, &QGuiApplication::commitDataRequest, this,
+          [this](QSessionManager&) { window_.OnSessionEnd(); });
   setObjectName("Form1");
   ExposeAsWindow(this);
   setWindowTitle(ProgramTitle);
@@ -160,6 +165,15 @@ void MainWindowWidget::Close(SecondaryWindow window) {
   if (QWidget* shown = Secondary(window)) shown->close();
 }
 
+void MainWindowWidget::HideMainWindow() {
+  hide();
+}
+
+// A precise timer: a coarse one may fire early and cut the cue's end off.
+void MainWindowWidget::WaitForExitCue(std::chrono::milliseconds wait) {
+  QTimer::singleShot(wait, Qt::PreciseTimer, this, [this] { window_.OnExitWaitOver(); });
+}
+
 void MainWindowWidget::EndProgram() {
   end_program_();
 }
@@ -176,9 +190,11 @@ void MainWindowWidget::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, background_);
 }
 
+// The behaviour hides the window; a closed last window would end the program before the exit
+// cue has played.
 void MainWindowWidget::closeEvent(QCloseEvent* event) {
   window_.OnClose();
-  event->accept();
+  event->ignore();
 }
 
 void MainWindowWidget::OpenFromCommandLine(const std::filesystem::path& file) {

@@ -43,6 +43,8 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   void Restore(SecondaryWindow window) override;
   void Raise(SecondaryWindow window) override;
   void Close(SecondaryWindow window) override;
+  void HideMainWindow() override;
+  void WaitForExitCue(std::chrono::milliseconds wait) override;
   void EndProgram() override;
   void Beep() override;
 

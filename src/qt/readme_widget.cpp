@@ -32,8 +32,8 @@ ReadMeWidget::ReadMeWidget(QWidget* parent) : QWidget(parent, Qt::Window) {
   LoadReadMe(*this);
 }
 
-TwipSize ReadMeWidget::ScreenPixels() const {
-  const QSize size = screen()->geometry().size();
+TwipSize ReadMeWidget::WorkAreaPixels() const {
+  const QSize size = screen()->availableGeometry().size();
   return {size.width(), size.height()};
 }
 

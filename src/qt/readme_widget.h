@@ -16,7 +16,7 @@ class ReadMeWidget : public QWidget, public ReadMeView {
  public:
   explicit ReadMeWidget(QWidget* parent = nullptr);
 
-  TwipSize ScreenPixels() const override;
+  TwipSize WorkAreaPixels() const override;
   void ShowNotes(std::u16string_view text) override;
   void SizeNotes(TwipSize size) override;
 

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "platform/file_io.h"
+#include "sound/wav_file.h"
+
 namespace vbe {
 
 void StopCue(AudioCommands& audio) {
@@ -16,6 +19,18 @@ void PlayCue(AudioCommands& audio, std::string_view path) {
   open += " alias sound";
   audio.SendCommand(open);
   audio.SendCommand("play sound");
+}
+
+// A cue is a few seconds of sound; a larger file is not one.
+constexpr std::uintmax_t kLongestCueFile = 16 * 1024 * 1024;
+
+std::optional<std::chrono::milliseconds> CueLength(const DriveTable& drives,
+                                                   std::string_view path) {
+  const auto host = drives.ToHostPath(path);
+  if (!host) return std::nullopt;
+  const ReadResult read = ReadWholeFile(*host, kLongestCueFile);
+  if (!read.status) return std::nullopt;
+  return WavDuration(read.bytes);
 }
 
 }  // namespace vbe

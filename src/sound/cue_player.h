@@ -1,7 +1,10 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string_view>
 
+#include "platform/drive_table.h"
 #include "sound/audio_commands.h"
 
 namespace vbe {
@@ -18,5 +21,9 @@ void StopCue(AudioCommands& audio);
 
 // Stops the running cue, opens the WAV file under the alias and starts it without waiting.
 void PlayCue(AudioCommands& audio, std::string_view path);
+
+// How long the cue at `path`, a Windows path reached through the drive table, plays; nothing
+// when its file cannot be read as a WAV file.
+std::optional<std::chrono::milliseconds> CueLength(const DriveTable& drives, std::string_view path);
 
 }  // namespace vbe

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,5 +23,10 @@ struct WavSound {
 // without its format or data chunk. A data chunk cut short by the end of the file gives the
 // frames that are there.
 std::optional<WavSound> ParseWav(std::string_view bytes);
+
+// How long a RIFF WAVE file plays: the bytes of its data chunk that the file holds, at the
+// byte rate its format chunk gives, whatever the encoding (a compressed one too). Nothing for
+// any other file, or one without a byte rate or a data chunk after its format.
+std::optional<std::chrono::milliseconds> WavDuration(std::string_view bytes);
 
 }  // namespace vbe

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "win32/spoken_name.h"
 #include "win32/wide_text.h"
 
 namespace vbe {
@@ -298,7 +299,8 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows, UINT dpi) 
   fonts_.Create(dpi);
   const ControlRow* previous = nullptr;
   for (const ControlRow* row : order) {
-    if (row->spoken_name) {
+    // A button is named by its own accessible object (below), a box by the label before it.
+    if (row->spoken_name && row->kind != ControlKind::Button) {
       const std::wstring name = BindTextToWide(row->spoken_name);
       CreateWindowExW(0, L"STATIC", name.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
                       parent, nullptr, instance, nullptr);
@@ -327,6 +329,9 @@ void ControlSet::Build(HWND parent, std::span<const ControlRow> rows, UINT dpi) 
     if (row->kind == ControlKind::ComboBox) SetWindowTextW(control, caption.c_str());
     if (row->max_length > 0) SendMessageW(control, EM_LIMITTEXT, row->max_length, 0);
     if (row->checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+    if (row->spoken_name && row->kind == ControlKind::Button) {
+      GiveSpokenName(control, BindTextToWide(row->spoken_name));
+    }
     previous = row;
   }
 }

@@ -16,6 +16,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VbeForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr UINT_PTR kExitCueTimer = 1;
 
 bool IsTextBox(const ControlRow& row) {
   return row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
@@ -154,6 +155,18 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CLOSE:
       behaviour_.OnClose();
+      return 0;
+    case WM_TIMER:
+      if (wparam != kExitCueTimer) break;
+      KillTimer(window_, kExitCueTimer);
+      behaviour_.OnExitWaitOver();
+      return 0;
+    // The session may end: the program agrees, and an exit cue still playing ends at once.
+    case WM_QUERYENDSESSION:
+      behaviour_.OnSessionEnd();
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam) behaviour_.OnSessionEnd();
       return 0;
   }
   return DefWindowProcW(window_, message, wparam, lparam);
@@ -319,6 +332,14 @@ void Form1::Raise(SecondaryWindow window) {
   const HWND handle = SecondaryHandle(window);
   SetForegroundWindow(handle);
   BringWindowToTop(handle);
+}
+
+void Form1::HideMainWindow() {
+  ShowWindow(window_, SW_HIDE);
+}
+
+void Form1::WaitForExitCue(std::chrono::milliseconds wait) {
+  SetTimer(window_, kExitCueTimer, static_cast<UINT>(wait.count()), nullptr);
 }
 
 void Form1::Close(SecondaryWindow window) {

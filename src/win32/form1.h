@@ -44,6 +44,8 @@ class Form1 : public MainWindowView {
   void Restore(SecondaryWindow window) override;
   void Raise(SecondaryWindow window) override;
   void Close(SecondaryWindow window) override;
+  void HideMainWindow() override;
+  void WaitForExitCue(std::chrono::milliseconds wait) override;
   void EndProgram() override { end_program_(); }
   void Beep() override { beep_(); }
 

@@ -41,14 +41,15 @@ Form3::~Form3() {
   DestroyFormWindow(window_);
 }
 
-// The screen in pixels of 15 twips, the unit the load step counts in.
-TwipSize Form3::ScreenPixels() const {
+// The work area of the window's monitor in pixels of 15 twips, the unit the load step counts
+// in.
+TwipSize Form3::WorkAreaPixels() const {
   const int dpi = static_cast<int>(WindowDpi(window_));
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  return {MulDiv(monitor.rcMonitor.right - monitor.rcMonitor.left, 96, dpi),
-          MulDiv(monitor.rcMonitor.bottom - monitor.rcMonitor.top, 96, dpi)};
+  return {MulDiv(monitor.rcWork.right - monitor.rcWork.left, 96, dpi),
+          MulDiv(monitor.rcWork.bottom - monitor.rcWork.top, 96, dpi)};
 }
 
 void Form3::ShowNotes(std::u16string_view text) {

@@ -19,7 +19,7 @@ class Form3 : public ReadMeView {
   HWND Window() const { return window_; }
 
   // ReadMeView
-  TwipSize ScreenPixels() const override;
+  TwipSize WorkAreaPixels() const override;
   void ShowNotes(std::u16string_view text) override;
   void SizeNotes(TwipSize size) override;
 

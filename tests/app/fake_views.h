@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <set>
 #include <stdexcept>
@@ -159,9 +160,13 @@ class FakeMainView : public MainWindowView, public FakeControls {
   void Close(SecondaryWindow w) override {
     if (open.erase(w)) Call("close", w);
   }
+  void HideMainWindow() override { hidden = true; }
+  void WaitForExitCue(std::chrono::milliseconds wait) override { exit_waits.push_back(wait); }
   void EndProgram() override { ++program_ends; }
   void Beep() override { ++beeps; }
   int beeps = 0;
+  bool hidden = false;
+  std::vector<std::chrono::milliseconds> exit_waits;
 
  private:
   void Call(const char* what, SecondaryWindow w) {

@@ -138,18 +138,18 @@ TEST(LocatorTable, EachControlCarriesItsCommand) {
 
 class FakeReadMeView : public ReadMeView {
  public:
-  TwipSize screen{800, 600};
+  TwipSize work_area{800, 560};  // an 800 by 600 screen with a panel of 40 pixels
   std::u16string notes;
   TwipSize size{0, 0};
-  TwipSize ScreenPixels() const override { return screen; }
+  TwipSize WorkAreaPixels() const override { return work_area; }
   void ShowNotes(std::u16string_view text) override { notes = text; }
   void SizeNotes(TwipSize twips) override { size = twips; }
 };
 
-TEST(ReadMe, LoadShowsTheNotesAndSizesTheBoxFromTheScreen) {
+TEST(ReadMe, LoadShowsTheNotesAndSizesTheBoxFromTheWorkArea) {
   FakeReadMeView view;
   LoadReadMe(view);
-  EXPECT_EQ(view.size, (TwipSize{12000, 8338}));
+  EXPECT_EQ(view.size, (TwipSize{12000, 7738}));
   EXPECT_EQ(view.notes, BindTextToUtf16(ReadMeText()));
   EXPECT_NE(view.notes.find(SpacingMarkShown), std::u16string::npos);
   EXPECT_NE(view.notes.find(u"\r\n"), std::u16string::npos);

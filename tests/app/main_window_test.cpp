@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/fake_views.h"
+#include "support/cue_file.h"
 
 namespace fs = std::filesystem;
 
@@ -111,20 +112,79 @@ TEST(MainWindowTable, EveryButtonAndChoiceCarriesItsCommandAndEveryLineEditorIts
   EXPECT_EQ(lines, 8);
 }
 
-TEST_F(MainWindowTest, ExitPlaysItsCueClosesTheSecondaryWindowsAndEndsOnceWhateverFollows) {
+using std::chrono::milliseconds;
+
+// Exit plays its cue, closes the secondary windows and hides the main window at once, and ends
+// the program once the cue has played: its length and the output's allowance, 3 s at most; at
+// once for a cue that cannot be read. Nothing after that ends it again or plays a cue.
+struct ExitCase {
+  const char* name;
+  std::optional<milliseconds> cue;  // the exit cue's file: its length, or none
+  milliseconds wait;                // 0: ends at once
+  friend void PrintTo(const ExitCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ExitWaitsForItsCue : public MainWindowTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(ExitWaitsForItsCue, HidingEverythingAtOnceAndEndingOnce) {
+  const ExitCase& c = GetParam();
+  if (c.cue) WriteExitCue(disk.path(), *c.cue);
   view.open = {SecondaryWindow::ReadMe, SecondaryWindow::Locator};
   window.OnCommand(MainCommand::Exit);
+  EXPECT_TRUE(view.hidden);
+  EXPECT_EQ(view.window_calls, (std::vector<std::string>{"close readme", "close locator"}));
+  EXPECT_EQ(audio.commands, Cue("robotz~8"));
+  if (c.wait.count()) {
+    EXPECT_EQ(view.exit_waits, std::vector{c.wait});
+    EXPECT_EQ(view.program_ends, 0) << "ends only when the wait is over";
+    window.OnExitWaitOver();
+  } else {
+    EXPECT_TRUE(view.exit_waits.empty());
+  }
+  EXPECT_EQ(view.program_ends, 1);
+  window.OnExitWaitOver();
   window.OnClose();
   window.OnCommand(MainCommand::Exit);
+  window.OnSessionEnd();
   EXPECT_EQ(view.program_ends, 1);
   EXPECT_EQ(audio.commands, Cue("robotz~8"));
-  EXPECT_EQ(view.window_calls, (std::vector<std::string>{"close readme", "close locator"}));
 }
 
-TEST_F(MainWindowTest, TheCloseControlAloneExits) {
-  window.OnClose();
-  EXPECT_EQ(view.program_ends, 1);
-  EXPECT_EQ(audio.commands, Cue("robotz~8"));
+INSTANTIATE_TEST_SUITE_P(
+    Cues, ExitWaitsForItsCue,
+    ::testing::Values(ExitCase{"NoCueFile", std::nullopt, milliseconds(0)},
+                      ExitCase{"ShortCue", milliseconds(1000), milliseconds(1250)},
+                      ExitCase{"CueJustShorterThanTheLongestWait", milliseconds(2750),
+                               milliseconds(3000)},
+                      ExitCase{"LongCue", milliseconds(10000), milliseconds(3000)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// While the exit cue plays, a second exit, the close control or the end of the session ends
+// the program at once, and the wait's end changes nothing more; any other command does nothing.
+TEST_F(MainWindowTest, ASecondRequestEndsTheWaitForTheExitCueAtOnce) {
+  WriteExitCue(disk.path(), milliseconds(1000));
+  const std::pair<const char*, std::function<void(MainWindow&)>> requests[] = {
+      {"Exit", [](MainWindow& w) { w.OnCommand(MainCommand::Exit); }},
+      {"close", [](MainWindow& w) { w.OnClose(); }},
+      {"session end", [](MainWindow& w) { w.OnSessionEnd(); }}};
+  for (const auto& [name, request] : requests) {
+    SCOPED_TRACE(name);
+    FakeMainView waiting;
+    MainWindow behaviour(waiting, drives, dialogs, audio);
+    waiting.window = &behaviour;
+    behaviour.OnSessionEnd();
+    EXPECT_EQ(waiting.program_ends, 0) << "a session end leaves a window in use alone";
+    behaviour.OnClose();
+    audio.commands.clear();
+    behaviour.OnCommand(MainCommand::OpenBind);
+    EXPECT_TRUE(audio.commands.empty() && dialogs.file_requests.empty());
+    EXPECT_EQ(waiting.program_ends, 0);
+    request(behaviour);
+    EXPECT_EQ(waiting.program_ends, 1);
+    behaviour.OnExitWaitOver();
+    EXPECT_EQ(waiting.program_ends, 1);
+    EXPECT_TRUE(audio.commands.empty()) << "no second cue";
+  }
 }
 
 // A secondary window: made on first use; a second press restores a minimised one and brings

@@ -373,8 +373,9 @@ TEST_P(AutoexecFailures, AreReportedAndKeepTheBindSaved) {
 
 const std::string kGame = "c:\\program files\\Vellmar\\main";
 const std::string kUnsafe =
-    "The bind file's name holds a double quote, a semicolon or a control character, which the "
-    "game's console would read as the end of the command. Save the bind under a plainer name.";
+    "The bind file's name holds a space, a double quote, a semicolon or a control character, "
+    "which the game's console would read as the end of the name. Save the bind under a plainer "
+    "name.";
 const std::string kUnreachable =
     "The game cannot reach the bind file BIND: its folder lies on no drive of the game or has a "
     "name the game cannot write.";
@@ -385,6 +386,7 @@ INSTANTIATE_TEST_SUITE_P(
         AutoexecFailure{"MissingFolder", "c:\\no such folder\xE9", "a.cfg",
                         "No such file or directory. The file is unchanged."},
         AutoexecFailure{"Semicolon", kGame, "a;quit.cfg", kUnsafe},
+        AutoexecFailure{"Space", kGame, "with space.cfg", kUnsafe},
         AutoexecFailure{"DoubleQuote", kGame, "say\"hi.cfg", kUnsafe},
         AutoexecFailure{"NameOutsideTheCodePage", kGame,
                         Utf8Path("\xC5\x81\xC3\xB3\x64\xC5\xBA.cfg"),

@@ -215,6 +215,19 @@ INSTANTIATE_TEST_SUITE_P(Kinds, NotPlainFiles, ::testing::Values(NotPlain::Pipe,
 
 // Saving through a link writes the file at its end, whether or not that file exists yet, and
 // keeps its permissions; the links stay links.
+// The names Windows keeps for its devices, in any case, with or without an extension; names
+// that only look like them are files.
+TEST(WindowsDeviceNames, AreTheDevicesWithOrWithoutAnExtensionInAnyCase) {
+  for (const char* device : {"CON", "con.cfg", "Prn.cfg", "aux", "NUL.tar.gz", "nul .cfg", "COM1",
+                             "com9.cfg", "LPT1.cfg", "lPt9"}) {
+    EXPECT_TRUE(IsWindowsDeviceName(device)) << device;
+  }
+  for (const char* file : {"", "console.cfg", "conx.cfg", "my con.cfg", " con.cfg", ".con", "COM",
+                           "COM0.cfg", "COM10.cfg", "LPT0", "lpt", "cfg.con", "COMA.cfg"}) {
+    EXPECT_FALSE(IsWindowsDeviceName(file)) << file;
+  }
+}
+
 TEST(ReplaceFileAtomically, WritesThroughLinksAlsoWhereTheyPointAtNothingYet) {
 #ifdef _WIN32
   GTEST_SKIP() << "MinGW's library cannot make symbolic links";

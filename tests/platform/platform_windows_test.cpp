@@ -11,7 +11,8 @@ namespace fs = std::filesystem;
 namespace vbe::testing {
 namespace {
 
-// A handle opened without sharing, as an editor or a virus scanner may hold a file.
+// A handle opened without sharing, as an editor or a virus scanner may hold a file: the reason
+// says so, where the C library would say only "Permission denied".
 TEST(HeldOpenFile, RefusesTheSaveSaysWhyAndLosesNothing) {
   TempFolder dir;
   const fs::path bind = dir / "bind.cfg";
@@ -21,13 +22,25 @@ TEST(HeldOpenFile, RefusesTheSaveSaysWhyAndLosesNothing) {
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   const IoResult saved = ReplaceFileAtomically(bind, std::string(352, 'b'));
   EXPECT_FALSE(saved);
-  EXPECT_NE(saved.reason, "");
-  EXPECT_FALSE(AppendToFile(bind, "x"));
+  EXPECT_EQ(saved.reason, "The file is in use by another program.");
+  EXPECT_EQ(AppendToFile(bind, "x").reason,
+            "The file is in use by another program. The file is unchanged.");
+  EXPECT_EQ(ReadWholeFile(bind, 1000).status.reason, "The file is in use by another program.");
   CloseHandle(held);
   EXPECT_EQ(ReadBytes(bind), "old bind");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1) << "no temporary file";
   EXPECT_TRUE(ReplaceFileAtomically(bind, "new bind")) << "once it is let go";
   EXPECT_EQ(ReadBytes(bind), "new bind");
+}
+
+// A device's name is refused before anything is written, with the name as it was given.
+TEST(DeviceNamedFile, IsRefusedBeforeAnythingIsWritten) {
+  TempFolder dir;
+  for (const char* name : {"con.cfg", "NUL", "Com3.cfg", "lpt1 .cfg"}) {
+    const IoResult saved = ReplaceFileAtomically(dir / name, std::string(352, 'b'));
+    EXPECT_EQ(saved.reason, std::string(name) + " is a name Windows keeps for a device.");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 0);
 }
 
 // The locator lists the host's drives: Windows' own, each its own root.

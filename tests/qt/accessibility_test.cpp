@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Spoken{"Check2", QAccessible::CheckBox,
                              "Add bind to autoexec for me after saving"},
                       Spoken{"Text15", QAccessible::EditableText, "Location of autoexec.cfg file"},
-                      Spoken{"Command7", QAccessible::Button, "..."},
+                      Spoken{"Command7", QAccessible::Button, "Locate the folder of autoexec.cfg"},
                       Spoken{"Combo1", QAccessible::ComboBox, "Bind it to this key -", true},
                       Spoken{"Command9", QAccessible::Button, "Spacing Fixer"},
                       Spoken{"Command8", QAccessible::Button, "View Readme!"},

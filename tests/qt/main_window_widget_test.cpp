@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -31,6 +32,7 @@
 #include "qt/qt_dialogs.h"
 #include "qt/readme_widget.h"
 #include "sound/command_interpreter.h"
+#include "support/cue_file.h"
 #include "support/editor_fixture.h"
 
 namespace vbe {
@@ -40,6 +42,7 @@ using testing::BindBytes;
 using testing::ReadBytes;
 using testing::WhenModalOpens;
 using testing::WriteBytes;
+using testing::WriteExitCue;
 using MainWindow = testing::MainWindowTest;
 
 TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
@@ -469,11 +472,23 @@ TEST_F(MainWindow, CheckingTheAutoexecOptionTakesTwoStatesOnly) {
   }
 }
 
-TEST_F(MainWindow, TheCloseControlExitsWithTheCueOnce) {
+// The close control hides the window at once and the program ends only once the event loop
+// has run on to the end of the exit cue's timer; once.
+TEST_F(MainWindow, TheCloseControlHidesTheWindowAndEndsOnceTheExitCueHasPlayed) {
+  const std::chrono::milliseconds cue(600);
+  WriteExitCue(disk.path(), cue);
+  form->show();
+  QElapsedTimer since_close;
+  since_close.start();
   form->close();
-  form->close();
-  EXPECT_EQ(program_ends, 1);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(program_ends, 0);
   EXPECT_EQ(audio.commands.back(), "play sound");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return program_ends == 1; }, 10000));
+  EXPECT_GE(since_close.elapsed(), cue.count()) << "ended before the cue had played";
+  form->close();
+  QTest::qWait(50);
+  EXPECT_EQ(program_ends, 1);
 }
 
 TEST_F(MainWindow, TheHostAudioLoadsAGeneratedWavAndRefusesAFileThatIsNone) {

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 
 #include "app/text_filter.h"
@@ -219,12 +220,14 @@ TEST_F(ReadMeWindow, OpensOnceShowsTheNotesReadOnlyAndExitClosesIt) {
   EXPECT_TRUE(OpenReadMes().empty());
 }
 
-// The load step's size is the screen's, less room for the caption and the taskbar.
-TEST_F(ReadMeWindow, TheBoxHasTheScreensSizeWhileMaximisedAndFitsASmallerWindow) {
+// The load step's size is the screen's work area, less room for the caption (the offscreen
+// screen has no panel, so its work area is the whole screen).
+TEST_F(ReadMeWindow, TheBoxHasTheWorkAreasSizeWhileMaximisedAndFitsASmallerWindow) {
   EXPECT_EQ(ReadMeTextTwips(800, 600), (TwipSize{12000, 8338}));
   Click("Command8");
   ASSERT_EQ(OpenReadMes().size(), 1);
   ReadMeWidget* window = OpenReadMes()[0];
+  EXPECT_EQ(window->screen()->availableGeometry().size(), QSize(800, 800));
   auto* text1 = window->findChild<QPlainTextEdit*>("Text1");
   EXPECT_EQ(text1->geometry(), QRect(0, 0, 800, 755)) << "on an 800 by 800 screen";
 

@@ -129,6 +129,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused("Empty", "")),
     [](const auto& info) { return std::string(info.param.name); });
 
+// How long a WAV file plays: the data the file holds at the format's byte rate, compressed
+// or not; nothing without a byte rate or a data chunk.
+TEST(WavFileDuration, IsTheDataHeldAtTheByteRate) {
+  using std::chrono::milliseconds;
+  const std::string second_16bit_stereo(44100 * 4, '\0');
+  const std::pair<std::string, std::optional<milliseconds>> cases[] = {
+      {Wav(1, 2, 44100, 16, second_16bit_stereo), milliseconds(1000)},
+      {Wav(1, 2, 44100, 16, second_16bit_stereo).substr(0, 44 + 44100), milliseconds(250)},
+      {Wav(1, 1, 8000, 8, std::string(12, '\x80'), "LIST" + Le(3, 4) + "abc" + '\0'),
+       milliseconds(1)},
+      {Wav(2, 2, 8000, 4, std::string(8000, '\0')), milliseconds(1000)},  // compressed
+      {Wav(1, 0, 8000, 16, kFrames), std::nullopt},  // no channels: no byte rate
+      {Wav(1, 1, 8000, 8, "\x30").substr(0, 36), std::nullopt},
+      {"RIFF" + Le(16, 4) + "WAVEdata" + Le(0, 4), std::nullopt},
+      {"", std::nullopt}};
+  for (const auto& [file, duration] : cases) EXPECT_EQ(WavDuration(file), duration);
+}
+
 // Windows has its own command interface, winmm, loaded on the first command from the system
 // folder only (a winmm.dll planted beside the program answers 4242 and is never loaded); it
 // answers what the interpreter answers elsewhere for a missing file and for a closed alias.

@@ -8,6 +8,7 @@
 #include "core/bind_file.h"
 #include "core/preview.h"
 #include "gamecfg/key_catalogue.h"
+#include "support/cue_file.h"
 #include "win32/editor_app.h"
 #include "win32/win32_fixture.h"
 
@@ -679,6 +680,32 @@ TEST_F(MainWindow, TheHiddenStopButtonStopsAndExitOrClosingPlaysTheExitCueAndEnd
     SendMessageW(Window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(audio.commands, Cue("robotz~8")) << by_exit;
     EXPECT_EQ(ends, 1) << by_exit;
+  }
+}
+
+// Exit hides the window at once and the program ends only once the message loop has run on to
+// the end of the exit cue's timer; the session's end stops that wait at once.
+TEST_F(MainWindow, ExitHidesTheWindowAndEndsOnceTheExitCueHasPlayedOrTheSessionEnds) {
+  const std::chrono::milliseconds cue(600);
+  WriteExitCue(disk.path(), cue);
+  for (const bool session_ends : {false, true}) {
+    SCOPED_TRACE(session_ends ? "session ends" : "cue plays out");
+    Start();
+    ends = 0;
+    const ULONGLONG clicked = GetTickCount64();
+    SendMessageW(Get("Command6"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(Window()));
+    EXPECT_EQ(ends, 0);
+    if (session_ends) {
+      EXPECT_EQ(SendMessageW(Window(), WM_QUERYENDSESSION, 0, 0), TRUE);
+      EXPECT_EQ(ends, 1);
+    } else {
+      EXPECT_TRUE(PumpUntil([&] { return ends == 1; }));
+      EXPECT_GE(GetTickCount64() - clicked, ULONGLONG(cue.count())) << "ended before the cue";
+    }
+    Sleep(1000);
+    Pump();
+    EXPECT_EQ(ends, 1);
   }
 }
 

@@ -139,7 +139,7 @@ TEST_F(Locator, ReturnOrEscapeInTheButtonsDoesNotAnswerForThem) {
 
 using ReadMe = MainWindowTest;
 
-TEST_F(ReadMe, OpensOnceMaximisedReadOnlyWithTheNotesSizedFromTheScreenWithinTheWindow) {
+TEST_F(ReadMe, OpensOnceMaximisedReadOnlyWithTheNotesSizedFromTheWorkAreaWithinTheWindow) {
   Click(Get("Command8"));
   Click(Get("Command8"));
   const HWND readme = form->ReadMeWindowHandle();
@@ -151,11 +151,14 @@ TEST_F(ReadMe, OpensOnceMaximisedReadOnlyWithTheNotesSizedFromTheScreenWithinThe
   Type(text, L"typed");
   EXPECT_EQ(WindowText(text), BindTextToWide(ReadMeText()));
 
-  // The screen's size in twips, less 662 twips of height (which caps the height when maximised);
-  // never more than the window shows.
+  // The work area's size in twips, less 662 twips of height (which caps the height when
+  // maximised); never more than the window shows.
   const UINT dpi = WindowDpi(readme);
-  const TwipSize twips{GetSystemMetrics(SM_CXSCREEN) * 15,
-                       GetSystemMetrics(SM_CYSCREEN) * 15 - 662};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(readme, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const TwipSize twips{(monitor.rcWork.right - monitor.rcWork.left) * 15,
+                       (monitor.rcWork.bottom - monitor.rcWork.top) * 15 - 662};
   const auto box = [&] {
     RECT rect, client;
     GetWindowRect(text, &rect);
