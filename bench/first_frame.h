@@ -15,7 +15,9 @@ namespace vbe {
 // window measures the same moment without the editor's libraries.
 class FirstFrameReporter : public QObject {
  public:
-  explicit FirstFrameReporter(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+  explicit FirstFrameReporter(QWidget* window) : QObject(window) {
+    window->installEventFilter(this);
+  }
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {

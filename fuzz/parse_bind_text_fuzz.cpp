@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((size >= vbe::FullBindFileLength) != parsed.colour.has_value()) std::abort();
 
   // What was read saves as a bind of exactly 352 bytes and reads back the same.
-  const auto say = vbe::ComposeSayLines(parsed.lines, parsed.colour.value_or(vbe::TextColour::White));
+  const auto say =
+      vbe::ComposeSayLines(parsed.lines, parsed.colour.value_or(vbe::TextColour::White));
   if (!say) std::abort();
   const std::string file = vbe::ComposeBindFile(*say);
   if (file.size() != vbe::FullBindFileLength) std::abort();

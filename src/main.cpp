@@ -1,3 +1,5 @@
 #include "qt/editor_app.h"
 
-int main(int argc, char** argv) { return vbe::RunEditor(argc, argv); }
+int main(int argc, char** argv) {
+  return vbe::RunEditor(argc, argv);
+}

@@ -10,8 +10,8 @@ namespace vbe {
 
 // What the autoexec step of Save reads from the document.
 struct AutoexecRequest {
-  std::string key;              // the key chooser's text
-  std::string autoexec_folder;  // Text15, a Windows path
+  std::string key;                  // the key chooser's text
+  std::string autoexec_folder;      // Text15, a Windows path
   std::filesystem::path bind_file;  // the bind file just written, as the host names it
 };
 

@@ -10,9 +10,8 @@
 namespace vbe {
 
 void NewBind(EditorServices& editor) {
-  const Answer answer = editor.dialogs.ShowMessage(
-      "Start a new file? Are you sure?", "WaRnInG!",
-      MessageStyle::Stop + MessageStyle::YesNoCancel);
+  const Answer answer = editor.dialogs.ShowMessage("Start a new file? Are you sure?", "WaRnInG!",
+                                                   MessageStyle::Stop + MessageStyle::YesNoCancel);
   if (answer != Answer::Yes) return;
   for (int k = 1; k <= LineCount; ++k) editor.document.SetLine(k, "");
 }

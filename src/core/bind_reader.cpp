@@ -15,7 +15,9 @@ std::string Extract(std::string_view raw, std::size_t p, std::size_t n) {
 }
 
 // Trailing spaces are padding in a bind file; tabs and the spacing mark are not.
-void RightTrim(std::string& line) { line.resize(TrimTrailingSpaces(line).size()); }
+void RightTrim(std::string& line) {
+  line.resize(TrimTrailingSpaces(line).size());
+}
 
 constexpr std::size_t kRecord = SayLineLength + LineBreak.size();  // 88
 constexpr std::size_t kFirstField = 8;

@@ -6,8 +6,7 @@
 
 namespace vbe {
 namespace embedded {
-extern const unsigned char background_vbei[], window_vbei[], new_vbei[], open_vbei[],
-    save_vbei[];
+extern const unsigned char background_vbei[], window_vbei[], new_vbei[], open_vbei[], save_vbei[];
 extern const std::size_t background_vbei_size, window_vbei_size, new_vbei_size, open_vbei_size,
     save_vbei_size;
 }  // namespace embedded

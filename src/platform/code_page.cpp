@@ -6,11 +6,13 @@ namespace vbe {
 namespace {
 
 // Bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
+// clang-format off
 constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// clang-format on
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -104,11 +106,16 @@ char32_t FoldCase(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 32;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
   switch (c) {
-    case 0x0160: return 0x0161;  // S with caron
-    case 0x0152: return 0x0153;  // OE
-    case 0x017D: return 0x017E;  // Z with caron
-    case 0x0178: return 0x00FF;  // Y with diaeresis
-    default: return c;
+    case 0x0160:
+      return 0x0161;  // S with caron
+    case 0x0152:
+      return 0x0153;  // OE
+    case 0x017D:
+      return 0x017E;  // Z with caron
+    case 0x0178:
+      return 0x00FF;  // Y with diaeresis
+    default:
+      return c;
   }
 }
 

@@ -7,7 +7,6 @@
 #include "platform/code_page.h"
 #include "platform/file_io.h"
 
-
 namespace fs = std::filesystem;
 
 namespace vbe {
@@ -18,7 +17,9 @@ bool IsDriveLetter(char c) {
   return std::isalpha(u) && u < 0x80;
 }
 
-char LowerLetter(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char LowerLetter(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 // The folder made as absolute and free of links as the host allows, so that prefixes compare.
 fs::path NormalFolder(const fs::path& folder) {

@@ -3,6 +3,8 @@
 namespace vbe {
 
 // No multimedia command interface here: the command interpreter stands in for it.
-std::unique_ptr<AudioCommands> MakeHostAudioCommands() { return nullptr; }
+std::unique_ptr<AudioCommands> MakeHostAudioCommands() {
+  return nullptr;
+}
 
 }  // namespace vbe

@@ -148,7 +148,7 @@ class ControlSet : public Controls {
   std::span<const ControlRow> rows_;
   std::vector<LayoutColour> text_colours_;    // one a row
   std::vector<std::vector<ListItem>> items_;  // one a row
-  std::vector<HWND> windows_;  // each row's control, null for a shape
+  std::vector<HWND> windows_;                 // each row's control, null for a shape
   LayoutFonts fonts_;
   UINT dpi_ = 96;
 };

@@ -170,8 +170,8 @@ TEST_F(MainWindowTest, ASecondRequestEndsTheWaitForTheExitCueAtOnce) {
   for (const auto& [name, request] : requests) {
     SCOPED_TRACE(name);
     FakeMainView waiting;
-    MainWindow behaviour(waiting, drives, dialogs, audio);
-    waiting.window = &behaviour;
+    MainWindow behaviour(waiting, waiting, drives, dialogs, audio);
+    waiting.on_line_change = [&](int line) { behaviour.OnLineChanged(line); };
     behaviour.OnSessionEnd();
     EXPECT_EQ(waiting.program_ends, 0) << "a session end leaves a window in use alone";
     behaviour.OnClose();
@@ -452,7 +452,8 @@ TEST_P(PasteOfRows, FillsTheLinesBelowThroughTheFilter) {
   const RowsPaste& c = GetParam();
   for (int k = 0; k < LineCount; ++k) view.Line(k + 1) = c.before[k];
   window.OnPasteRows(c.line, c.from, c.to, c.text);
-  for (int k = 0; k < LineCount; ++k) EXPECT_EQ(Bytes(view.Line(k + 1)), Bytes(c.after[k])) << k + 1;
+  for (int k = 0; k < LineCount; ++k)
+    EXPECT_EQ(Bytes(view.Line(k + 1)), Bytes(c.after[k])) << k + 1;
   EXPECT_EQ(view.beeps, c.beeps);
   EXPECT_EQ(dialogs.boxes, c.boxes);
   EXPECT_EQ(view[kPreviewBox].text, FullPreview()) << "the preview follows every line";

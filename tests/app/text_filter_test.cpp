@@ -88,6 +88,7 @@ struct Edit {
   std::size_t new_caret;
   bool changed;
   bool refused;
+  friend void PrintTo(const Edit& e, std::ostream* out) { *out << e.what; }
 };
 
 class ControlEdit : public ::testing::TestWithParam<Edit> {};

@@ -83,4 +83,6 @@ class QtWavDevice : public vbe::WavDevice {
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT vbe::WavDevice* vbe_create_wav_device() { return new QtWavDevice; }
+extern "C" Q_DECL_EXPORT vbe::WavDevice* vbe_create_wav_device() {
+  return new QtWavDevice;
+}
