@@ -10,11 +10,6 @@ namespace fs = std::filesystem;
 namespace vbe::testing {
 namespace {
 
-std::vector<std::string> Cue(const std::string& wav) {
-  return {"stop sound", "close sound",
-          "open waveaudio!c:\\windows\\media\\" + wav + ".wav alias sound", "play sound"};
-}
-
 TEST_F(MainWindowTest, LoadSetsUpTheFileDialogAndAppendsTheKeyNamesKeepingThePrompt) {
   window.Load();
   EXPECT_EQ(dialogs.file_filter, "Config files (*.cfg)|*.cfg|All Files (*.*)|*.*|");

@@ -23,11 +23,6 @@ namespace fs = std::filesystem;
 namespace vbe::testing {
 namespace {
 
-std::vector<std::string> Cue(const std::string& wav) {
-  return {"stop sound", "close sound",
-          "open waveaudio!c:\\windows\\media\\" + wav + ".wav alias sound", "play sound"};
-}
-
 using Operations = EditorTest;
 using Make = std::function<void(const fs::path& file)>;  // creates what `file` names
 const BindLines kBefore = {"before", "", "", "", "", "", "", "x"};

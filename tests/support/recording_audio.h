@@ -19,4 +19,10 @@ class RecordingAudio : public AudioCommands {
   }
 };
 
+// The four commands a cue sends for the WAV file `wav` of the system's media folder.
+inline std::vector<std::string> Cue(const std::string& wav) {
+  return {"stop sound", "close sound",
+          "open waveaudio!c:\\windows\\media\\" + wav + ".wav alias sound", "play sound"};
+}
+
 }  // namespace vbe::testing

@@ -19,11 +19,6 @@ namespace {
 
 const std::wstring kSquare = L"\u25A0";
 
-std::vector<std::string> Cue(const std::string& wav) {
-  return {"stop sound", "close sound",
-          "open waveaudio!c:\\windows\\media\\" + wav + ".wav alias sound", "play sound"};
-}
-
 RECT ClientRectOf(HWND control) {
   RECT rect;
   GetWindowRect(control, &rect);
