@@ -1,6 +1,7 @@
 #include "qt/artwork.h"
 
 #include <QPixmap>
+#include <algorithm>
 
 #include "forms/artwork.h"
 
@@ -10,8 +11,17 @@ QImage LoadArtwork(const QString& name) {
   const ArtworkPicture picture = Artwork(name.toStdString());
   if (!picture) return {};
   // The pixels live as long as the program: the picture is drawn from there, without a copy.
-  return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                picture.height, qsizetype(picture.width) * 4, QImage::Format_ARGB32_Premultiplied);
+  if (!picture.paletted()) {
+    return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                  picture.height, qsizetype(picture.width) * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+  }
+  QImage image(picture.colour_numbers.data(), picture.width, picture.height, picture.stride,
+               QImage::Format_Indexed8);
+  QList<QRgb> colours(256, qRgb(0, 0, 0));
+  std::copy(picture.colours.begin(), picture.colours.end(), colours.begin());
+  image.setColorTable(colours);
+  return image;
 }
 
 QIcon ArtworkIcon(const QString& name) {

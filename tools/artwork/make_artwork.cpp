@@ -9,6 +9,11 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QVector>
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -202,6 +207,113 @@ bool SaveRaw(const QImage& picture, const QString& path) {
   return out.status() == QDataStream::Ok;
 }
 
+// The 256 colours that stand for an opaque picture's colours: the colours are split, box by
+// box, at the middle of the box's widest channel, until there are 256 boxes, and each box gives
+// the mean of its pixels.
+QVector<QRgb> MedianCut(const QImage& image) {
+  std::vector<QRgb> pixels;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    pixels.insert(pixels.end(), row, row + image.width());
+  }
+  using Box = std::pair<std::size_t, std::size_t>;  // [first, last) of `pixels`
+  const auto channel = [](QRgb colour, int c) { return (colour >> (16 - 8 * c)) & 0xff; };
+  const auto widest = [&](const Box& box) {
+    int best = 0, best_range = -1;
+    for (int c = 0; c < 3; ++c) {
+      const auto [low, high] =
+          std::minmax_element(pixels.begin() + box.first, pixels.begin() + box.second,
+                              [&](QRgb a, QRgb b) { return channel(a, c) < channel(b, c); });
+      const int range = int(channel(*high, c)) - int(channel(*low, c));
+      if (range > best_range) best = c, best_range = range;
+    }
+    return std::pair(best, best_range);
+  };
+  std::vector<Box> boxes{{0, pixels.size()}};
+  while (boxes.size() < 256) {
+    std::size_t split = boxes.size();
+    int split_range = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      const int range = widest(boxes[i]).second;
+      if (range > split_range) split = i, split_range = range;
+    }
+    if (split == boxes.size()) break;  // every box holds one colour
+    const auto [first, last] = boxes[split];
+    const int c = widest(boxes[split]).first;
+    const std::size_t middle = first + (last - first) / 2;
+    std::nth_element(pixels.begin() + first, pixels.begin() + middle, pixels.begin() + last,
+                     [&](QRgb a, QRgb b) { return channel(a, c) < channel(b, c); });
+    boxes[split] = {first, middle};
+    boxes.push_back({middle, last});
+  }
+  QVector<QRgb> colours;
+  for (const auto& [first, last] : boxes) {
+    double sum[3] = {};
+    for (std::size_t i = first; i < last; ++i) {
+      for (int c = 0; c < 3; ++c) sum[c] += channel(pixels[i], c);
+    }
+    const double n = double(last - first);
+    colours.push_back(qRgb(int(sum[0] / n + 0.5), int(sum[1] / n + 0.5), int(sum[2] / n + 0.5)));
+  }
+  return colours;
+}
+
+// A large opaque picture is kept as 256 colours and a byte a pixel, a quarter of its full size:
+// the main window reads the whole picture on its first paint. The tag "VBEP", the width, the
+// height and the number of colours as 32-bit little-endian numbers, the colours as ARGB32
+// values, then the colour numbers row by row, each row padded to a multiple of 4 bytes.
+bool SavePaletted(const QImage& picture, const QString& path) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  const QVector<QRgb> colours = MedianCut(image);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  QDataStream out(&file);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("VBEP", 4);
+  out << quint32(image.width()) << quint32(image.height()) << quint32(colours.size());
+  for (QRgb colour : colours) out << quint32(colour | 0xff000000u);
+  // Each pixel takes the nearest colour, and what it misses is spread over the pixels to its
+  // right and below (Floyd and Steinberg), so the glow's smooth steps show no rings.
+  const int stride = (image.width() + 3) & ~3;
+  std::vector<std::array<float, 3>> error(std::size_t(image.width()) + 2), next(error.size());
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    std::fill(next.begin(), next.end(), std::array<float, 3>{});
+    for (int x = 0; x < stride; ++x) {
+      quint8 nearest = 0;
+      if (x < image.width()) {
+        float wanted[3];
+        for (int c = 0; c < 3; ++c) {
+          const int value = c == 0 ? qRed(row[x]) : c == 1 ? qGreen(row[x]) : qBlue(row[x]);
+          wanted[c] =
+              std::clamp(float(value) + error[std::size_t(x) + 1][std::size_t(c)], 0.0f, 255.0f);
+        }
+        const auto distance = [&](QRgb colour) {
+          const float r = wanted[0] - float(qRed(colour)), g = wanted[1] - float(qGreen(colour)),
+                      b = wanted[2] - float(qBlue(colour));
+          return r * r + g * g + b * b;
+        };
+        for (int i = 1; i < colours.size(); ++i) {
+          if (distance(colours[i]) < distance(colours[nearest])) nearest = quint8(i);
+        }
+        const QRgb chosen = colours[nearest];
+        const float got[3] = {float(qRed(chosen)), float(qGreen(chosen)), float(qBlue(chosen))};
+        for (std::size_t c = 0; c < 3; ++c) {
+          const float missed = wanted[c] - got[c];
+          const std::size_t at = std::size_t(x) + 1;
+          error[at + 1][c] += missed * 7 / 16;
+          next[at - 1][c] += missed * 3 / 16;
+          next[at][c] += missed * 5 / 16;
+          next[at + 1][c] += missed * 1 / 16;
+        }
+      }
+      out << nearest;
+    }
+    std::swap(error, next);
+  }
+  return out.status() == QDataStream::Ok;
+}
+
 bool SaveBoth(const QImage& image, const QDir& out, const QString& name) {
   return image.save(out.filePath(name + ".png")) && SaveRaw(image, out.filePath(name + ".vbei"));
 }
@@ -211,7 +323,9 @@ int main(int argc, char** argv) {
   const QDir out(argc > 1 ? argv[1] : ".");
   // The background picture is a plain dark field, 700 by 600, with the artwork in its top-left
   // corner; only that corner is stored, and the window fills the rest with the field's colour.
-  const bool ok = SaveBoth(Background().copy(0, 0, 360, 220), out, "background") &&
+  const QImage background = Background().copy(0, 0, 360, 220);
+  const bool ok = background.save(out.filePath("background.png")) &&
+                  SavePaletted(background, out.filePath("background.vbei")) &&
                   SaveBoth(WindowIcon(), out, "window") && SaveBoth(NewIcon(), out, "new") &&
                   SaveBoth(OpenIcon(), out, "open") && SaveBoth(SaveIcon(), out, "save");
   return ok ? 0 : 1;
