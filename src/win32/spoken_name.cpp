@@ -7,12 +7,16 @@
 namespace vbe {
 namespace {
 
-// oleacc.dll, loaded from the system folder when a screen reader first asks for a name.
+// oleacc.dll and the string allocator of oleaut32.dll, loaded from the system folder when a
+// screen reader first asks for a name: imported, oleaut32 alone would cost every start about
+// 300 KiB for a call no one may ever make.
 struct Oleacc {
   using CreateFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
   using ResultFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+  using AllocateFn = BSTR(WINAPI*)(const OLECHAR*);
   CreateFn create = nullptr;
   ResultFn result = nullptr;
+  AllocateFn allocate = nullptr;
 };
 
 const Oleacc& LoadOleacc() {
@@ -23,6 +27,10 @@ const Oleacc& LoadOleacc() {
           reinterpret_cast<void*>(GetProcAddress(module, "CreateStdAccessibleObject")));
       loaded.result = reinterpret_cast<Oleacc::ResultFn>(
           reinterpret_cast<void*>(GetProcAddress(module, "LresultFromObject")));
+    }
+    if (HMODULE module = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+      loaded.allocate = reinterpret_cast<Oleacc::AllocateFn>(
+          reinterpret_cast<void*>(GetProcAddress(module, "SysAllocString")));
     }
     return loaded;
   }();
@@ -55,7 +63,7 @@ class RenamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return standard_->get_accName(child, name);
     if (!name) return E_POINTER;
-    *name = SysAllocString(name_.c_str());
+    *name = LoadOleacc().allocate(name_.c_str());
     return *name ? S_OK : E_OUTOFMEMORY;
   }
 
@@ -145,20 +153,18 @@ class RenamedAccessible final : public IAccessible {
   ULONG references_ = 1;
 };
 
-constexpr wchar_t kProperty[] = L"VbeSpokenName";
-
 struct Named {
   WNDPROC original;
   std::wstring name;
 };
 
 LRESULT CALLBACK NamedButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* named = static_cast<Named*>(GetPropW(window, kProperty));
+  auto* named = reinterpret_cast<Named*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   const WNDPROC original = named->original;
   if (message == WM_GETOBJECT && static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_CLIENT)) {
     const Oleacc& oleacc = LoadOleacc();
     IAccessible* standard = nullptr;
-    if (oleacc.create && oleacc.result &&
+    if (oleacc.create && oleacc.result && oleacc.allocate &&
         SUCCEEDED(oleacc.create(window, OBJID_CLIENT, __uuidof(IAccessible),
                                 reinterpret_cast<void**>(&standard)))) {
       auto* renamed = new RenamedAccessible(standard, named->name);
@@ -168,7 +174,7 @@ LRESULT CALLBACK NamedButtonProc(HWND window, UINT message, WPARAM wparam, LPARA
     }
   } else if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    RemovePropW(window, kProperty);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     delete named;
   }
   return CallWindowProcW(original, window, message, wparam, lparam);
@@ -178,7 +184,9 @@ LRESULT CALLBACK NamedButtonProc(HWND window, UINT message, WPARAM wparam, LPARA
 
 void GiveSpokenName(HWND button, std::wstring name) {
   auto* named = new Named{nullptr, std::move(name)};
-  SetPropW(button, kProperty, named);
+  // A button keeps no data of its own; a window property would be looked up in Wine's window
+  // server on every message the button gets.
+  SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(named));
   named->original = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NamedButtonProc)));
 }
