@@ -1,8 +1,10 @@
 #include "win32/control_table.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "win32/spoken_name.h"
@@ -244,6 +246,46 @@ HICON MakeArtworkIcon(std::string_view name) {
   DeleteObject(mask);
   DeleteObject(colour);
   return icon;
+}
+
+void DrawPicture(HDC dc, const ArtworkPicture& picture, UINT dpi) {
+  if (!picture) return;
+  // A bitmap's header followed by its colour table, as the system reads a paletted one.
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  info.header.biSize = sizeof(info.header);
+  info.header.biWidth = picture.width;
+  info.header.biHeight = -picture.height;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = picture.paletted() ? 8 : 32;
+  info.header.biCompression = BI_RGB;
+  // An ARGB value in memory is the blue, green, red and reserved bytes of a colour entry.
+  std::memcpy(info.colours, picture.colours.data(), picture.colours.size_bytes());
+  const void* bits = picture.paletted() ? static_cast<const void*>(picture.colour_numbers.data())
+                                        : picture.pixels.data();
+  const int width = MulDiv(picture.width, static_cast<int>(dpi), 96);
+  const int height = MulDiv(picture.height, static_cast<int>(dpi), 96);
+  if (width == picture.width && height == picture.height) {
+    // Drawn as it is, a band of rows at a time: the system turns the colour numbers into
+    // pixels in a buffer the size of what it draws at once.
+    const int row_bytes = picture.paletted() ? picture.stride : picture.width * 4;
+    constexpr int kBand = 32;
+    for (int top = 0; top < picture.height; top += kBand) {
+      const int rows = std::min(kBand, picture.height - top);
+      info.header.biHeight = -rows;
+      SetDIBitsToDevice(dc, 0, top, static_cast<DWORD>(picture.width), static_cast<DWORD>(rows), 0,
+                        0, 0, static_cast<UINT>(rows),
+                        static_cast<const BYTE*>(bits) + std::ptrdiff_t(top) * row_bytes,
+                        reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    }
+  } else {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchDIBits(dc, 0, 0, width, height, 0, 0, picture.width, picture.height, bits,
+                  reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
+  }
 }
 
 HWND FindControl(HWND window, std::span<const ControlRow> rows, std::string_view name) {

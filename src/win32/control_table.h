@@ -89,6 +89,10 @@ void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background,
 // A 32 by 32 picture of the artwork as an icon with its alpha; null when there is none.
 HICON MakeArtworkIcon(std::string_view name);
 
+// Draws a picture of the artwork with its top-left corner at the device context's origin, scaled
+// from 96 dots per inch to `dpi`.
+void DrawPicture(HDC dc, const ArtworkPicture& picture, UINT dpi);
+
 // A control's identifier is its row's place in the window's table, from 100 on (clear of the
 // Enter and Escape commands).
 inline constexpr int FirstControlId = 100;

@@ -1,6 +1,6 @@
 #include "win32/form1.h"
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -265,29 +265,7 @@ void Form1::Paint() {
   GetClientRect(window_, &client);
   FillRect(dc, &client, ground_brush_);
   const UINT dpi = controls_.Dpi();
-  if (const ArtworkPicture picture = Artwork("background")) {
-    // A bitmap's header followed by its colour table, as the system reads a paletted one.
-    struct {
-      BITMAPINFOHEADER header;
-      RGBQUAD colours[256];
-    } info{};
-    info.header.biSize = sizeof(info.header);
-    info.header.biWidth = picture.width;
-    info.header.biHeight = -picture.height;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = picture.paletted() ? 8 : 32;
-    info.header.biCompression = BI_RGB;
-    // An ARGB value in memory is the blue, green, red and reserved bytes of a colour entry.
-    std::memcpy(info.colours, picture.colours.data(), picture.colours.size_bytes());
-    const void* bits = picture.paletted() ? static_cast<const void*>(picture.colour_numbers.data())
-                                          : picture.pixels.data();
-    SetStretchBltMode(dc, HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchDIBits(dc, 0, 0, MulDiv(picture.width, static_cast<int>(dpi), 96),
-                  MulDiv(picture.height, static_cast<int>(dpi), 96), 0, 0, picture.width,
-                  picture.height, bits, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                  SRCCOPY);
-  }
+  DrawPicture(dc, Artwork("background"), dpi);
   for (const ControlRow& row : MainWindowControls()) {
     if (row.kind != ControlKind::Shape) continue;
     const RECT rect = PixelRect(row, dpi);
