@@ -16,12 +16,14 @@ QImage LoadArtwork(const QString& name) {
                   picture.height, qsizetype(picture.width) * 4,
                   QImage::Format_ARGB32_Premultiplied);
   }
+  // A paletted picture is turned into pixels once: drawn as it is stored, every paint of the
+  // window would turn each row again.
   QImage image(picture.colour_numbers.data(), picture.width, picture.height, picture.stride,
                QImage::Format_Indexed8);
   QList<QRgb> colours(256, qRgb(0, 0, 0));
   std::copy(picture.colours.begin(), picture.colours.end(), colours.begin());
   image.setColorTable(colours);
-  return image;
+  return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QIcon ArtworkIcon(const QString& name) {
