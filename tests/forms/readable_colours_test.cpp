@@ -142,7 +142,9 @@ TEST(ReadableColours, SwapAPairJustUnderTheReadableRatioAndKeepOneJustOver) {
             (ColourPair{0x777777, 0x000000}));
 }
 
-TEST(ReadableColours, WindowGroundIsTheLayoutsOwnUnlessHighContrastOrNoneIsGiven) {
+TEST(ReadableColours, AControlsOwnGroundComesBeforeTheWindowsWhichIsTheLayoutsOwnIfGiven) {
+  const ControlRow& check = RowNamed(MainWindowControls(), kAutoexecCheck);
+  EXPECT_EQ(ReadableColours(check, check.text, kDark), (ColourPair{0x080818, 0xEEEEEC}));
   EXPECT_EQ(WindowGround(PictureGround, kDark), 0x080818u);
   EXPECT_EQ(WindowGround(DefaultColour, kDark), 0x353535u);
   EXPECT_EQ(WindowGround(PictureGround, HighContrast()), 0x000080u);
@@ -156,7 +158,8 @@ TEST(ContrastRatio, FollowsTheRelativeLuminanceOfSrgb) {
   for (const Pair& p : {Pair{0x000000, 0xFFFFFF, 21.0}, Pair{0xFFFFFF, 0x000000, 21.0},
                         Pair{0x808080, 0x808080, 1.0}, Pair{0x767676, 0xFFFFFF, 4.54},
                         Pair{0xFF0000, 0x000000, 5.25}, Pair{0x00FF00, 0x000000, 15.30},
-                        Pair{0x0000FF, 0x000000, 2.44}, Pair{0x0A0A0A, 0x000000, 1.06}}) {
+                        Pair{0x0000FF, 0x000000, 2.44}, Pair{0x0A0A0A, 0x000000, 1.06},
+                        Pair{0x404040, 0x000000, 2.025}}) {
     EXPECT_NEAR(ContrastRatio(p.a, p.b), p.ratio, 0.005) << std::hex << p.a << " " << p.b;
   }
 }

@@ -101,7 +101,11 @@ TEST_F(Scheme, EveryControlOfTheThreeWindowsReadsInALightAndADarkPaletteAndAfter
     const QPalette& line = Editor(1)->palette();
     EXPECT_EQ(RgbOf(line.color(QPalette::Base)), step.line.background) << step.what;
     EXPECT_EQ(RgbOf(line.color(QPalette::Text)), step.line.text) << step.what;
-    for (const char* colour : {kYellowOption, kWhiteOption}) {
+    // The preview keeps the chat colour last chosen through a change of palette.
+    EXPECT_EQ(RgbOf(Control<QPlainTextEdit>(kPreviewBox)->palette().color(QPalette::Text)),
+              step.build ? 0xFFFFFFu : 0xFFFF00u)
+        << step.what;
+    for (const char* colour : {kWhiteOption, kYellowOption}) {
       Click(colour);
       for (QWidget* window : windows) {
         for (const auto& [name, pair] : Drawn(window)) {
