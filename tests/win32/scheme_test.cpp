@@ -10,8 +10,11 @@ namespace {
 
 class HighContrast : public MainWindowTest {
  protected:
+  // High contrast turned on with the window open: the system tells every window so.
   HighContrast() {
     HighContrastOn = [] { return true; };
+    SendMessageW(Window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    Pump();
   }
   ~HighContrast() override { HighContrastOn = query_; }
 
@@ -52,6 +55,13 @@ RgbValue RgbOf(COLORREF c) {
 }
 
 TEST_F(HighContrast, EveryControlOfTheThreeWindowsTakesTheSchemesPairForItsKind) {
+  // The window stands on the scheme's ground, without the picture.
+  UpdateWindow(Window());
+  HDC window_dc = GetDC(Window());
+  for (const POINT at : {POINT{20, 20}, POINT{200, 100}}) {
+    EXPECT_EQ(GetPixel(window_dc, at.x, at.y), GetSysColor(COLOR_BTNFACE)) << at.x << "," << at.y;
+  }
+  ReleaseDC(Window(), window_dc);
   form->Behaviour().OnPasteRows(1, 0, 0,
                                 u"  /\\_/\\   meow\r\n ( o.o )\r\n  > ^ <\r\n /     \\\r\n"
                                 u"(       )\r\n \\_____/\r\n  |   |\r\n ~~~~~~~~~~\r\n");
@@ -64,13 +74,6 @@ TEST_F(HighContrast, EveryControlOfTheThreeWindowsTakesTheSchemesPairForItsKind)
       Sleep(50);
     }
   }
-  // The window stands on the scheme's ground, without the picture.
-  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  HDC window_dc = GetDC(Window());
-  for (const POINT at : {POINT{20, 20}, POINT{200, 100}}) {
-    EXPECT_EQ(GetPixel(window_dc, at.x, at.y), GetSysColor(COLOR_BTNFACE)) << at.x << "," << at.y;
-  }
-  ReleaseDC(Window(), window_dc);
   Click(Get(kLocateButton));
   Click(Get(kReadMeButton));
   const HWND windows[] = {Window(), form->LocatorWindowHandle(), form->ReadMeWindowHandle()};
