@@ -160,22 +160,46 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
   return nullptr;
 }
 
-void ApplyColours(const ControlRow& row, QWidget* control) {
-  if (row.background == DefaultColour && row.text == DefaultColour) return;
+// The row's colours as a readable pair; rows in the scheme's own colours are left to follow it.
+void ApplyColours(const ControlRow& row, LayoutColour text, QWidget* control,
+                  const SystemColours& system, LayoutColour ground) {
+  if (row.kind == ControlKind::Shape || (row.background == DefaultColour && text == DefaultColour))
+    return;
+  const ColourPair pair = ReadableColours(row, text, system, ground);
+  const auto colour = [](RgbValue rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); };
   QPalette palette = control->palette();
-  const bool text_box =
-      row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
-  if (row.background.kind != LayoutColour::Kind::Default) {
-    const QPalette::ColorRole role = text_box ? QPalette::Base : control->backgroundRole();
-    palette.setColor(role, ResolveColour(row.background, palette.color(role)));
-    control->setAutoFillBackground(!text_box);
-  }
-  if (row.text.kind != LayoutColour::Kind::Default && row.kind != ControlKind::Shape) {
-    const QPalette::ColorRole role = text_box ? QPalette::Text : QPalette::WindowText;
-    palette.setColor(role, ResolveColour(row.text, palette.color(role)));
+  if (row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox) {
+    palette.setColor(QPalette::Base, colour(pair.background));
+    palette.setColor(QPalette::Text, colour(pair.text));
+  } else {
+    // Without a ground of its own the control shows the window's through itself.
+    if (row.background != DefaultColour) {
+      palette.setColor(control->backgroundRole(), colour(pair.background));
+      control->setAutoFillBackground(true);
+    }
+    palette.setColor(QPalette::WindowText, colour(pair.text));
   }
   control->setPalette(palette);
 }
+
+// Re-resolves a window's colours when the application's palette changes, as it does when the
+// desktop's scheme changes; the application object alone hears of it.
+class SchemeWatch : public QObject {
+ public:
+  SchemeWatch(QWidget* window, std::function<void()> recolour)
+      : QObject(window), recolour_(std::move(recolour)) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) recolour_();
+    return false;
+  }
+
+ private:
+  std::function<void()> recolour_;
+};
 
 // A caption drawn in a fallback font may be wider than its control; slightly tighter letters
 // keep the whole caption in the place the layout gives it. Spacing, unlike a smaller size,
@@ -258,27 +282,34 @@ QFont LayoutFont(FontName name) {
   return fonts[static_cast<int>(name)];
 }
 
+SystemColours PaletteColours(const QPalette& palette) {
+  const auto rgb = [&](QPalette::ColorRole role) {
+    return static_cast<RgbValue>(palette.color(role).rgb() & 0xFFFFFF);
+  };
+  SystemColours system;
+  system.by_index[7] = rgb(QPalette::WindowText);  // menu text
+  system.by_index[13] = rgb(QPalette::Highlight);
+  system.by_index[14] = rgb(QPalette::HighlightedText);
+  system.by_index[20] = rgb(QPalette::Light);  // button highlight
+  system.base = {rgb(QPalette::Base), rgb(QPalette::Text)};
+  system.window = {rgb(QPalette::Window), rgb(QPalette::WindowText)};
+  system.button = {rgb(QPalette::Button), rgb(QPalette::ButtonText)};
+  return system;
+}
+
 QColor ResolveColour(LayoutColour colour, const QColor& fallback) {
   switch (colour.kind) {
     case LayoutColour::Kind::Default:
       return fallback;
     case LayoutColour::Kind::Rgb:
       return QColor((colour.value >> 16) & 0xFF, (colour.value >> 8) & 0xFF, colour.value & 0xFF);
-    case LayoutColour::Kind::System: {
-      const QPalette palette = QApplication::palette();
-      switch (colour.value) {
-        case 7:
-          return palette.color(QPalette::WindowText);  // menu text
-        case 13:
-          return palette.color(QPalette::Highlight);
-        case 14:
-          return palette.color(QPalette::HighlightedText);
-        case 20:
-          return palette.color(QPalette::Light);  // button highlight
-        default:
-          return fallback;
+    case LayoutColour::Kind::System:
+      if (colour.value == 7 || colour.value == 13 || colour.value == 14 || colour.value == 20) {
+        return QColor::fromRgb(
+            static_cast<QRgb>(PaletteColours(QApplication::palette())
+                                  .by_index[static_cast<std::size_t>(colour.value)]));
       }
-    }
+      return fallback;
   }
   return fallback;
 }
@@ -287,6 +318,8 @@ void ControlSet::Build(std::span<const ControlRow> rows, QWidget* window,
                        const std::function<void(const ControlRow&, QWidget&)>& wire) {
   rows_ = rows;
   widgets_.clear();
+  text_colours_.clear();
+  const SystemColours system = PaletteColours(QApplication::palette());
   std::vector<std::pair<int, QWidget*>> tab_order;
   std::vector<std::pair<const ControlRow*, QWidget*>> placed;
   for (const ControlRow& row : rows) {
@@ -302,7 +335,7 @@ void ControlSet::Build(std::span<const ControlRow> rows, QWidget* window,
         combo->lineEdit()->setAccessibleName(control->accessibleName());
       }
     }
-    ApplyColours(row, control);
+    ApplyColours(row, row.text, control, system, ground_);
     auto* label = qobject_cast<QLabel*>(control);
     // A label with room for more than one row wraps its caption; any other is fitted to one.
     if (label && label->height() >= 2 * label->fontMetrics().height()) {
@@ -320,7 +353,9 @@ void ControlSet::Build(std::span<const ControlRow> rows, QWidget* window,
     }
     placed.emplace_back(&row, control);
     widgets_.push_back(control);
+    text_colours_.push_back(row.text);
   }
+  new SchemeWatch(window, [this] { Recolour(); });
   for (const auto& [label_row, label] : placed) {
     if (label_row->kind != ControlKind::Label) continue;
     for (const auto& [row, control] : placed) {
@@ -396,13 +431,16 @@ void ControlSet::SetTextRow(const ControlRow& row, int index, std::u16string_vie
 }
 
 void ControlSet::SetTextColour(const ControlRow& row, LayoutColour colour) {
-  QWidget* control = Widget(row);
-  const bool text_box =
-      row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
-  const QPalette::ColorRole role = text_box ? QPalette::Text : QPalette::WindowText;
-  QPalette palette = control->palette();
-  palette.setColor(role, ResolveColour(colour, palette.color(role)));
-  control->setPalette(palette);
+  const auto index = static_cast<std::size_t>(&row - rows_.data());
+  text_colours_.at(index) = colour;
+  ApplyColours(row, colour, Widget(row), PaletteColours(QApplication::palette()), ground_);
+}
+
+void ControlSet::Recolour() {
+  const SystemColours system = PaletteColours(QApplication::palette());
+  for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    ApplyColours(rows_[i], text_colours_[i], widgets_[i], system, ground_);
+  }
 }
 
 int ControlSet::Check(const ControlRow& row) const {

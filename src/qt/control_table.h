@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -13,6 +14,7 @@
 
 #include "app/controls.h"
 #include "forms/layout.h"
+#include "forms/readable_colours.h"
 
 namespace vbe {
 
@@ -32,6 +34,11 @@ class ControlSet : public Controls {
              const std::function<void(const ControlRow&, QWidget&)>& wire);
   // The control of a row of the table.
   QWidget* Widget(const ControlRow& row) const;
+  // What the window shows behind controls without a ground of their own; before Build.
+  void SetGround(LayoutColour ground) { ground_ = ground; }
+  // Every control's colours again, from the application's palette as it is now; Build makes
+  // the window do this whenever its palette changes.
+  void Recolour();
 
   std::u16string Text(const ControlRow& row) const override;
   void SetText(const ControlRow& row, std::u16string_view text) override;
@@ -53,7 +60,9 @@ class ControlSet : public Controls {
   }
 
   std::span<const ControlRow> rows_;
-  std::vector<QWidget*> widgets_;  // one a row
+  std::vector<QWidget*> widgets_;           // one a row
+  std::vector<LayoutColour> text_colours_;  // one a row, as the behaviour last set it
+  LayoutColour ground_ = DefaultColour;
 };
 
 // A window's control by its name in the window's table. A control missing from the window is a
@@ -71,5 +80,7 @@ T& Child(QWidget& window, const char* name) {
 // same kind, and a system colour index to the palette role of the desktop's scheme.
 QFont LayoutFont(FontName name);
 QColor ResolveColour(LayoutColour colour, const QColor& fallback);
+// The desktop's scheme as the palette gives it, for choosing readable pairs.
+SystemColours PaletteColours(const QPalette& palette);
 
 }  // namespace vbe

@@ -74,6 +74,7 @@ MainWindowWidget::~MainWindowWidget() {
 }
 
 void MainWindowWidget::BuildControls() {
+  controls_.SetGround(PictureGround);
   // Each control's event reaches the behaviour as its row says.
   controls_.Build(MainWindowControls(), this, [this](const ControlRow& row, QWidget& control) {
     if (row.line) {

@@ -126,6 +126,46 @@ COLORREF ResolveColour(LayoutColour colour, COLORREF fallback) {
   return fallback;
 }
 
+namespace {
+
+bool SystemHighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof(contrast);
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+}  // namespace
+
+bool (*HighContrastOn)() = SystemHighContrast;
+
+SystemColours CurrentSystemColours() {
+  const auto colour = [](int index) {
+    const COLORREF c = GetSysColor(index);
+    return static_cast<RgbValue>((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+  };
+  SystemColours system;
+  for (std::size_t i = 0; i < system.by_index.size(); ++i) {
+    system.by_index[i] = colour(static_cast<int>(i));
+  }
+  system.base = {colour(COLOR_WINDOW), colour(COLOR_WINDOWTEXT)};
+  system.window = {colour(COLOR_BTNFACE), colour(COLOR_BTNTEXT)};
+  system.button = system.window;
+  system.high_contrast = HighContrastOn();
+  return system;
+}
+
+SolidBrushes::~SolidBrushes() {
+  for (const auto& [colour, brush] : brushes_) DeleteObject(brush);
+}
+
+HBRUSH SolidBrushes::Get(COLORREF colour) {
+  for (const auto& [made, brush] : brushes_) {
+    if (made == colour) return brush;
+  }
+  return brushes_.emplace_back(colour, CreateSolidBrush(colour)).second;
+}
+
 LayoutFonts::~LayoutFonts() {
   Release();
 }

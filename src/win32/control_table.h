@@ -20,6 +20,7 @@
 #include "app/controls.h"
 #include "forms/artwork.h"
 #include "forms/layout.h"
+#include "forms/readable_colours.h"
 
 namespace vbe {
 
@@ -34,6 +35,27 @@ inline int TwipsToPixels(int twips, UINT dpi) {
 SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD ex_style, UINT dpi);
 
 COLORREF ResolveColour(LayoutColour colour, COLORREF fallback);
+
+// Whether the user has asked for high contrast; tests point this at their own answer.
+extern bool (*HighContrastOn)();
+// The system's colours as the shared choice of readable pairs wants them.
+SystemColours CurrentSystemColours();
+inline COLORREF ToColorRef(RgbValue rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// Solid brushes by colour, each made on first use and kept until the owner goes.
+class SolidBrushes {
+ public:
+  SolidBrushes() = default;
+  ~SolidBrushes();
+  SolidBrushes(const SolidBrushes&) = delete;
+  SolidBrushes& operator=(const SolidBrushes&) = delete;
+  HBRUSH Get(COLORREF colour);
+
+ private:
+  std::vector<std::pair<COLORREF, HBRUSH>> brushes_;
+};
 
 // The layout's four fonts at one DPI.
 class LayoutFonts {

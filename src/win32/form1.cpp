@@ -19,10 +19,6 @@ constexpr wchar_t kClassName[] = L"VbeForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kExitCueTimer = 1;
 
-bool IsTextBox(const ControlRow& row) {
-  return row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
-}
-
 }  // namespace
 
 Form1::Form1(Form1Host host)
@@ -34,7 +30,6 @@ Form1::Form1(Form1Host host)
                  host.audio ? *host.audio : own_audio_) {
   if (!end_program_) end_program_ = [] { PostQuitMessage(0); };
   if (!beep_) beep_ = [] { MessageBeep(MB_OK); };
-  ground_brush_ = CreateSolidBrush(ResolveColour(PictureGround, RGB(8, 8, 24)));
   CreateFormWindow(kClassName, FormWindowProc<Form1>, nullptr, ProgramTitle, kStyle, nullptr,
                    {100, 100}, this);
   // Files dropped on the window arrive as WM_DROPFILES; the style is all DragAcceptFiles sets,
@@ -68,7 +63,6 @@ Form1::~Form1() {
   for (const auto& [button, icon] : button_icons_) {
     if (icon) DestroyIcon(icon);
   }
-  DeleteObject(ground_brush_);
 }
 
 // The focus starts on the first control of the tab order.
@@ -151,6 +145,11 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       ApplyDpi(MoveToSuggestedPlace(window_, wparam, lparam));
       return 0;
+    // A new scheme, or high contrast turned on or off, shows at once.
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      break;
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wparam));
       return 0;
@@ -202,23 +201,21 @@ void Form1::OnDropFiles(HDROP drop) {
   behaviour_.OnFilesDropped(files);
 }
 
+// Each control's pair is chosen to stay readable on the system's scheme; in high contrast every
+// control follows the scheme. Controls without colours of their own keep the system's answer,
+// except labels, which stand on the picture's ground.
 LRESULT Form1::OnControlColour(HDC dc, HWND control, LRESULT standard) {
   const ControlRow* row = controls_.RowOf(control);
   if (!row) return standard;
   const LayoutColour text = controls_.TextColourOf(*row);
-  if (IsTextBox(*row)) {
-    if (text.kind != LayoutColour::Kind::Default) SetTextColor(dc, ResolveColour(text, 0));
-    if (row->background.kind == LayoutColour::Kind::System) {
-      SetBkColor(dc, ResolveColour(row->background, 0));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(row->background.value));
-    }
+  const SystemColours system = CurrentSystemColours();
+  if (!system.high_contrast && row->kind != ControlKind::Label &&
+      row->background == DefaultColour && text == DefaultColour)
     return standard;
-  }
-  // Labels, check boxes and option buttons stand on the picture's dark ground.
-  if (text.kind == LayoutColour::Kind::Default && row->kind != ControlKind::Label) return standard;
-  SetTextColor(dc, ResolveColour(text, GetSysColor(COLOR_WINDOWTEXT)));
-  SetBkColor(dc, ResolveColour(PictureGround, 0));
-  return reinterpret_cast<LRESULT>(ground_brush_);
+  const ColourPair pair = ReadableColours(*row, text, system, PictureGround);
+  SetTextColor(dc, ToColorRef(pair.text));
+  SetBkColor(dc, ToColorRef(pair.background));
+  return reinterpret_cast<LRESULT>(brushes_.Get(ToColorRef(pair.background)));
 }
 
 void Form1::DrawPictureButton(const DRAWITEMSTRUCT& item) {
@@ -257,15 +254,17 @@ void Form1::DrawPictureButton(const DRAWITEMSTRUCT& item) {
 }
 
 // The background picture is the dark field with the artwork in its top-left corner; only the
-// corner is stored. The rectangles of the layout are drawn over it.
+// corner is stored. The rectangles of the layout are drawn over it. In high contrast the window
+// stands on the scheme's ground, without the picture.
 void Form1::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
   RECT client;
   GetClientRect(window_, &client);
-  FillRect(dc, &client, ground_brush_);
+  const SystemColours system = CurrentSystemColours();
+  FillRect(dc, &client, brushes_.Get(ToColorRef(WindowGround(PictureGround, system))));
   const UINT dpi = controls_.Dpi();
-  DrawPicture(dc, Artwork("background"), dpi);
+  if (!system.high_contrast) DrawPicture(dc, Artwork("background"), dpi);
   for (const ControlRow& row : MainWindowControls()) {
     if (row.kind != ControlKind::Shape) continue;
     const RECT rect = PixelRect(row, dpi);

@@ -74,7 +74,7 @@ class Form1 : public MainWindowView {
   HWND window_ = nullptr;
   HWND combo_edit_ = nullptr;
   HWND last_focus_ = nullptr;
-  HBRUSH ground_brush_ = nullptr;
+  SolidBrushes brushes_;
   std::vector<std::pair<HWND, HICON>> button_icons_;
   std::unique_ptr<Form2> locator_;
   std::unique_ptr<Form3> readme_;
