@@ -9,6 +9,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -33,11 +35,14 @@ QPainterPath Bubble(const QRectF& r, qreal radius) {
   return path.united(tail);
 }
 
-QImage Background() {
-  QImage image(700, 600, QImage::Format_RGB32);
+// The pictures are drawn in the coordinates of their 1x size; `scale` 2 draws them at twice as
+// many pixels for screens at 150 % and more.
+QImage Background(int scale) {
+  QImage image(700 * scale, 600 * scale, QImage::Format_RGB32);
   image.fill(kGround);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
 
   // A faint glow behind the emblem and a few stars.
   QRadialGradient glow(QPointF(80, 95), 150);
@@ -97,10 +102,11 @@ QImage Background() {
   return image;
 }
 
-QImage WindowIcon() {
-  QImage image = NewImage(32, 32);
+QImage WindowIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   const QRectF bubble(2, 3, 28, 21);
   p.setBrush(QColor(30, 50, 110));
   p.setPen(QPen(kBlue, 1.6));
@@ -114,10 +120,11 @@ QImage WindowIcon() {
   return image;
 }
 
-QImage NewIcon() {
-  QImage image = NewImage(32, 32);
+QImage NewIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   QPainterPath page;
   page.moveTo(7, 3);
   page.lineTo(19, 3);
@@ -136,10 +143,11 @@ QImage NewIcon() {
   return image;
 }
 
-QImage OpenIcon() {
-  QImage image = NewImage(32, 32);
+QImage OpenIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setPen(QPen(QColor(140, 95, 10), 1.3));
   p.setBrush(QColor(226, 170, 40));
   QPainterPath back;
@@ -156,10 +164,11 @@ QImage OpenIcon() {
   return image;
 }
 
-QImage SaveIcon() {
-  QImage image = NewImage(32, 32);
+QImage SaveIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   QPainterPath disk;
   disk.moveTo(4, 4);
   disk.lineTo(24, 4);
@@ -202,8 +211,66 @@ bool SaveRaw(const QImage& picture, const QString& path) {
   return out.status() == QDataStream::Ok;
 }
 
-bool SaveBoth(const QImage& image, const QDir& out, const QString& name) {
-  return image.save(out.filePath(name + ".png")) && SaveRaw(image, out.filePath(name + ".vbei"));
+// The 2x pictures are four times as large and only wanted on screens at 150 % and more, so
+// they are stored packed, and unpacked when first drawn: the tag "VBEZ", the width and the
+// height, then packets of pixels, each a count byte c followed by
+//   c < 64:         c + 1 pixels as they are (32-bit little-endian each),
+//   64 <= c < 128:  c - 63 copies of the pixel before,
+//   c >= 128:       c - 127 pixels copied from the row above.
+bool SavePacked(const QImage& picture, const QString& path) {
+  const QImage image = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const int width = image.width();
+  std::vector<quint32> pixels;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
+    pixels.insert(pixels.end(), row, row + width);
+  }
+  QByteArray packed("VBEZ");
+  const auto put32 = [&packed](quint32 value) {
+    for (int shift = 0; shift < 32; shift += 8) packed.append(char((value >> shift) & 0xFF));
+  };
+  put32(quint32(width));
+  put32(quint32(image.height()));
+  const std::size_t count = pixels.size();
+  std::size_t literal_start = 0, at = 0;
+  const auto flush_literals = [&] {
+    while (literal_start < at) {
+      const std::size_t n = std::min<std::size_t>(64, at - literal_start);
+      packed.append(char(n - 1));
+      for (std::size_t i = 0; i < n; ++i) put32(pixels[literal_start + i]);
+      literal_start += n;
+    }
+  };
+  while (at < count) {
+    std::size_t repeat = 0, above = 0;
+    while (at > 0 && repeat < 64 && at + repeat < count && pixels[at + repeat] == pixels[at - 1])
+      ++repeat;
+    while (at >= std::size_t(width) && above < 128 && at + above < count &&
+           pixels[at + above] == pixels[at + above - width])
+      ++above;
+    if (std::max(repeat, above) < 2) {  // a single match costs as much as the pixel itself
+      ++at;
+      continue;
+    }
+    flush_literals();
+    if (above >= repeat) {
+      packed.append(char(127 + above));
+      at += above;
+    } else {
+      packed.append(char(63 + repeat));
+      at += repeat;
+    }
+    literal_start = at;
+  }
+  flush_literals();
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(packed) == packed.size();
+}
+
+bool SaveBoth(const QImage& image, const QDir& out, const QString& name, int scale) {
+  return image.save(out.filePath(name + ".png")) &&
+         (scale == 1 ? SaveRaw(image, out.filePath(name + ".vbei"))
+                     : SavePacked(image, out.filePath(name + ".vbez")));
 }
 
 int main(int argc, char** argv) {
@@ -211,8 +278,15 @@ int main(int argc, char** argv) {
   const QDir out(argc > 1 ? argv[1] : ".");
   // The background picture is a plain dark field, 700 by 600, with the artwork in its top-left
   // corner; only that corner is stored, and the window fills the rest with the field's colour.
-  const bool ok = SaveBoth(Background().copy(0, 0, 360, 220), out, "background") &&
-                  SaveBoth(WindowIcon(), out, "window") && SaveBoth(NewIcon(), out, "new") &&
-                  SaveBoth(OpenIcon(), out, "open") && SaveBoth(SaveIcon(), out, "save");
-  return ok ? 0 : 1;
+  bool ok = true;
+  for (int scale : {1, 2}) {
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+    ok = ok &&
+         SaveBoth(Background(scale).copy(0, 0, 360 * scale, 220 * scale), out,
+                  "background" + suffix, scale) &&
+         SaveBoth(NewIcon(scale), out, "new" + suffix, scale) &&
+         SaveBoth(OpenIcon(scale), out, "open" + suffix, scale) &&
+         SaveBoth(SaveIcon(scale), out, "save" + suffix, scale);
+  }
+  return ok && SaveBoth(WindowIcon(1), out, "window", 1) ? 0 : 1;
 }
