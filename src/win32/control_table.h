@@ -86,8 +86,9 @@ UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam);
 void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background, const char* title,
                       DWORD style, HWND owner, SIZE size, void* form);
 
-// A 32 by 32 picture of the artwork as an icon with its alpha; null when there is none.
-HICON MakeArtworkIcon(std::string_view name);
+// A picture of the artwork as an icon with its alpha, 32 by 32 at `scale` 1, 64 by 64 at 2;
+// null when there is none.
+HICON MakeArtworkIcon(std::string_view name, int scale = 1);
 
 // A control's identifier is its row's place in the window's table, from 100 on (clear of the
 // Enter and Escape commands).

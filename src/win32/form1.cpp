@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/main_window.h"
+#include "forms/window_fit.h"
 #include "sound/command_interpreter.h"
 #include "win32/form2.h"
 #include "win32/form3.h"
@@ -20,6 +21,13 @@ constexpr UINT_PTR kExitCueTimer = 1;
 
 bool IsTextBox(const ControlRow& row) {
   return row.kind == ControlKind::LineEditor || row.kind == ControlKind::MultiLineBox;
+}
+
+RECT WorkArea(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(monitor, &info);
+  return info.rcWork;
 }
 
 }  // namespace
@@ -44,19 +52,7 @@ Form1::Form1(Form1Host host)
 
   BuildControls();
   behaviour_.Load();
-  ApplyDpi(WindowDpi(window_));
-
-  // Centred on the screen's work area.
-  RECT outer;
-  GetWindowRect(window_, &outer);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
-  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitInto(WorkArea(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY)), WindowDpi(window_));
 }
 
 // The secondary windows use this window's drive table and dialogs, so they go first.
@@ -64,9 +60,7 @@ Form1::~Form1() {
   locator_.reset();
   readme_.reset();
   DestroyFormWindow(window_);
-  for (const auto& [button, icon] : button_icons_) {
-    if (icon) DestroyIcon(icon);
-  }
+  MakeButtonIcons(0);
   DeleteObject(ground_brush_);
 }
 
@@ -96,7 +90,6 @@ void Form1::BuildControls() {
       });
       WarnOfRefusals(control, [this] { behaviour_.OnInputRefused(); });
     }
-    if (row.picture) button_icons_.emplace_back(control, MakeArtworkIcon(row.picture));
   }
   LetTabLeave(controls_.Find(kPreviewBox));
   GiveCopyBind(controls_.Find(kPreviewBox), [this] { return behaviour_.BindAsText(u"\r\n"); });
@@ -118,12 +111,47 @@ void Form1::BuildControls() {
   }
 }
 
-void Form1::ApplyDpi(UINT dpi) {
-  const SIZE size = WindowSizeForClient(MainClientWidth, MainClientHeight, kStyle, 0, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  controls_.Place(dpi);
+// The frame keeps the size the system gives it at the monitor's DPI; the client area takes the
+// layout at the scale that fits.
+void Form1::FitInto(const RECT& work, UINT dpi, const POINT* at) {
+  RECT outer, client;
+  GetWindowRect(window_, &outer);
+  GetClientRect(window_, &client);
+  const FitRequest request{
+      .client_width = MainClientWidth,
+      .client_height = MainClientHeight,
+      .wanted_dpi = static_cast<int>(dpi),
+      .frame_width = int(outer.right - outer.left - client.right),
+      .frame_height = int(outer.bottom - outer.top - client.bottom),
+      .work_area = {work.left, work.top, work.right - work.left, work.bottom - work.top},
+      .placed = at != nullptr,
+      .left = at ? at->x : 0,
+      .top = at ? at->y : 0};
+  const WindowFit fit = FitWindow(request);
+  const UINT layout_dpi = static_cast<UINT>(fit.dpi);
+  SetWindowPos(window_, nullptr, fit.left, fit.top,
+               TwipsToPixels(MainClientWidth, layout_dpi) + request.frame_width,
+               TwipsToPixels(MainClientHeight, layout_dpi) + request.frame_height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Place(layout_dpi);
+  MakeButtonIcons(ArtworkScale(fit.dpi));
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The picture buttons' icons from the artwork of `scale`; 0 only releases them.
+void Form1::MakeButtonIcons(int scale) {
+  if (scale == icon_scale_) return;
+  icon_scale_ = scale;
+  for (const auto& [button, icon] : button_icons_) {
+    if (icon) DestroyIcon(icon);
+  }
+  button_icons_.clear();
+  if (scale == 0) return;
+  for (const ControlRow& row : MainWindowControls()) {
+    if (row.picture) {
+      button_icons_.emplace_back(controls_.Find(row.name), MakeArtworkIcon(row.picture, scale));
+    }
+  }
 }
 
 LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -147,9 +175,12 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       if (KeepFocusAcrossActivation(window_, wparam, last_focus_)) return 0;
       break;
-    case WM_DPICHANGED:
-      ApplyDpi(MoveToSuggestedPlace(window_, wparam, lparam));
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      const POINT at{suggested.left, suggested.top};
+      FitInto(WorkArea(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST)), HIWORD(wparam), &at);
       return 0;
+    }
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wparam));
       return 0;
@@ -264,7 +295,9 @@ void Form1::Paint() {
   GetClientRect(window_, &client);
   FillRect(dc, &client, ground_brush_);
   const UINT dpi = controls_.Dpi();
-  if (const ArtworkPicture picture = Artwork("background")) {
+  // Drawn the size of the 1x picture; from 150 % on, from the 2x one.
+  const ArtworkPicture one = Artwork("background");
+  if (const ArtworkPicture picture = Artwork("background", ArtworkScale(static_cast<int>(dpi)))) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = picture.width;
@@ -274,8 +307,8 @@ void Form1::Paint() {
     info.bmiHeader.biCompression = BI_RGB;
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchDIBits(dc, 0, 0, MulDiv(picture.width, static_cast<int>(dpi), 96),
-                  MulDiv(picture.height, static_cast<int>(dpi), 96), 0, 0, picture.width,
+    StretchDIBits(dc, 0, 0, MulDiv(one.width, static_cast<int>(dpi), 96),
+                  MulDiv(one.height, static_cast<int>(dpi), 96), 0, 0, picture.width,
                   picture.height, picture.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
   }
   for (const ControlRow& row : MainWindowControls()) {
