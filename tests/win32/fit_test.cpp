@@ -2,6 +2,7 @@
 // the preview, and the window inside the work area of its monitor.
 #include <string>
 
+#include "forms/artwork.h"
 #include "win32/win32_fixture.h"
 
 namespace vbe::testing {
@@ -153,6 +154,65 @@ TEST_F(MainWindowTest, MovedToAMonitorAt200PercentTheWindowFitsItsWorkArea) {
   GetClientRect(Window(), &client);
   EXPECT_EQ(client.right, TwipsToPixels(MainClientWidth, 168));
 }
+
+// The opaque pixels of `picture` against those the window shows with its top-left corner at
+// `left`, `top` of its client area: how many differ.
+int Differing(HWND window, const ArtworkPicture& picture, int left, int top) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  HDC window_dc = GetDC(window);
+  HDC memory = CreateCompatibleDC(window_dc);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, picture.width, picture.height, window_dc, left, top, SRCCOPY);
+  int differing = 0;
+  const auto* shown = static_cast<const std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+    const std::uint32_t want = picture.pixels[i];
+    if (want >> 24 == 0xFF) differing += (shown[i] & 0xFFFFFF) != (want & 0xFFFFFF);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, window_dc);
+  return differing;
+}
+
+// Drawn at 200 %, the background and the picture buttons' icons are the 2x pictures pixel for
+// pixel; at 100 % the 1x ones.
+class Artwork2x : public MainWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Artwork2x, IsDrawnAtTheWindowsScale) {
+  const int scale = GetParam(), dpi = 96 * scale;
+  form->FitInto(RECT{0, 0, 1500, 1100}, static_cast<UINT>(dpi));
+  RedrawWindow(Window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+  ASSERT_EQ(PixelRect(RowNamed(MainWindowControls(), kSaveButton), dpi).right,
+            PixelRect(RowNamed(MainWindowControls(), kSaveButton), 96).right * scale);
+  RECT save;
+  GetWindowRect(Get(kSaveButton), &save);
+  MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&save), 2);
+  ASSERT_EQ(save.right, PixelRect(RowNamed(MainWindowControls(), kSaveButton), dpi).right);
+
+  const ArtworkPicture background = Artwork("background", scale);
+  ASSERT_EQ(background.width, 360 * scale);
+  EXPECT_EQ(Differing(Window(), background, 0, 0), 0);
+  const ArtworkPicture icon = Artwork("new", scale);
+  ASSERT_EQ(icon.width, 32 * scale);
+  const HWND button = Get(kNewButton);
+  RECT client;
+  GetClientRect(button, &client);
+  EXPECT_EQ(Differing(button, icon, (client.right - icon.width) / 2, 4 * scale), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, Artwork2x, ::testing::Values(1, 2));
 
 }  // namespace
 }  // namespace vbe::testing
