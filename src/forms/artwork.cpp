@@ -25,17 +25,15 @@ std::uint32_t LittleEndian32(const unsigned char* bytes) {
 // The pictures are stored undecoded: the tag "VBEI", width and height as 32-bit little-endian
 // numbers, then the pixels as 32-bit little-endian values. On a little-endian host (every host
 // the editor runs on) they are used in place, without decoding or copying.
-constexpr std::size_t kHeader = 12;
-
-bool ValidSize(std::uint32_t width, std::uint32_t height) {
-  return width > 0 && height > 0 && width <= 4096 && height <= 4096;
-}
-
 ArtworkPicture Picture(const unsigned char* bytes, std::size_t size) {
   static_assert(std::endian::native == std::endian::little);
+  constexpr std::size_t kHeader = 12;
   if (size < kHeader || std::memcmp(bytes, "VBEI", 4) != 0) return {};
   const std::uint32_t width = LittleEndian32(bytes + 4), height = LittleEndian32(bytes + 8);
-  if (!ValidSize(width, height) || size != kHeader + std::size_t(width) * height * 4) return {};
+  if (width == 0 || height == 0 || width > 4096 || height > 4096 ||
+      size != kHeader + std::size_t(width) * height * 4) {
+    return {};
+  }
   const auto* pixels = reinterpret_cast<const std::uint32_t*>(bytes + kHeader);
   return {int(width), int(height), {pixels, std::size_t(width) * height}};
 }
@@ -46,10 +44,11 @@ ArtworkPicture Picture(const unsigned char* bytes, std::size_t size) {
 // empty picture when the packets do not make up exactly the whole picture.
 ArtworkPicture Unpack(const unsigned char* bytes, std::size_t size,
                       std::vector<std::uint32_t>& pixels) {
+  constexpr std::size_t kHeader = 12;
   if (!pixels.empty()) return {};  // unpacked before and found damaged
   if (size < kHeader || std::memcmp(bytes, "VBEZ", 4) != 0) return {};
   const std::uint32_t width = LittleEndian32(bytes + 4), height = LittleEndian32(bytes + 8);
-  if (!ValidSize(width, height)) return {};
+  if (width == 0 || height == 0 || width > 4096 || height > 4096) return {};
   const std::size_t count = std::size_t(width) * height;
   pixels.reserve(count);
   for (std::size_t at = kHeader; at < size;) {

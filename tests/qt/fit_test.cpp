@@ -8,9 +8,9 @@
 #include <QTextBlock>
 #include <QToolButton>
 
-#include "forms/artwork.h"
 #include "forms/main_window.h"
 #include "main_window_fixture.h"
+#include "qt/artwork.h"
 
 namespace vbe {
 namespace {
@@ -117,15 +117,13 @@ class Background : public MainWindow, public ::testing::WithParamInterface<int> 
 TEST_P(Background, IsThePictureOfTheWindowsScale) {
   const int scale = GetParam();
   form->FitInto(kRoomy, 96 * scale);
-  const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  const ArtworkPicture picture = Artwork("background", scale);
-  ASSERT_EQ(picture.width, 360 * scale);
+  const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage picture = LoadArtwork("background", scale).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(picture.width(), 360 * scale);
   int differing = 0;
-  for (int y = 0; y < picture.height; y += 3) {
-    for (int x = 0; x < picture.width; x += 3) {
-      const QRgb want = picture.pixels[std::size_t(y) * picture.width + x];
-      differing += shown.pixel(x, y) != want;
-    }
+  for (int y = 0; y < picture.height(); y += 3) {
+    for (int x = 0; x < picture.width(); x += 3)
+      differing += shown.pixel(x, y) != picture.pixel(x, y);
   }
   EXPECT_EQ(differing, 0);
 }
