@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include "forms/locator_window.h"
 #include "forms/main_window.h"
 #include "main_window_fixture.h"
 #include "qt/artwork.h"
@@ -43,26 +44,21 @@ QSize Margins(QWidget* control, qreal scale) {
   return {0, 0};
 }
 
-class CaptionsAtDpi : public MainWindow, public ::testing::WithParamInterface<int> {};
-
-TEST_P(CaptionsAtDpi, ShowWholeInTheirControlsAndThePreviewHoldsEightRows) {
-  const int dpi = GetParam();
-  form->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  form->FitInto(kRoomy, dpi);
-  QApplication::processEvents();
-  ASSERT_EQ(form->LayoutScale(), dpi / 96.0);
-  for (const ControlRow& row : MainWindowControls()) {
+// Every caption of a window's table, measured in the font its control is drawn with, lies
+// whole inside the control beside what the control keeps for itself.
+void ExpectCaptionsWhole(QWidget& window, std::span<const ControlRow> rows, qreal scale,
+                         const std::string& at) {
+  for (const ControlRow& row : rows) {
     const bool captioned = row.kind == ControlKind::Label || row.kind == ControlKind::Button ||
                            row.kind == ControlKind::PictureButton ||
                            row.kind == ControlKind::CheckBox ||
                            row.kind == ControlKind::OptionButton;
     if (!captioned || !row.visible) continue;
-    QWidget* control = Control(row.name);
+    QWidget* control = window.findChild<QWidget*>(row.name);
+    ASSERT_NE(control, nullptr) << row.name;
     const QString caption = control->property("text").toString().remove('&');
-    SCOPED_TRACE(row.name + (" \"" + caption.toStdString() + "\" at ") + std::to_string(dpi));
-    const QSize margins = Margins(control, form->LayoutScale());
-    const QSize room = control->size() - margins;
+    SCOPED_TRACE(row.name + (" \"" + caption.toStdString() + "\" at ") + at);
+    const QSize room = control->size() - Margins(control, scale);
     const QFontMetrics metrics(control->font());
     const auto* label = qobject_cast<QLabel*>(control);
     const QRect text =
@@ -72,6 +68,18 @@ TEST_P(CaptionsAtDpi, ShowWholeInTheirControlsAndThePreviewHoldsEightRows) {
     EXPECT_LE(text.width(), room.width());
     EXPECT_LE(text.height(), room.height());
   }
+}
+
+class CaptionsAtDpi : public MainWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CaptionsAtDpi, ShowWholeInTheirControlsAndThePreviewHoldsEightRows) {
+  const int dpi = GetParam();
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  form->FitInto(kRoomy, dpi);
+  QApplication::processEvents();
+  ASSERT_EQ(form->LayoutScale(), dpi / 96.0);
+  ExpectCaptionsWhole(*form, MainWindowControls(), form->LayoutScale(), std::to_string(dpi));
   // The eighth row ends inside the preview's visible area.
   SetLines({"1", "2", "3", "4", "5", "6", "7", "8"});
   auto* preview = Control<QPlainTextEdit>(kPreviewBox);
@@ -81,6 +89,17 @@ TEST_P(CaptionsAtDpi, ShowWholeInTheirControlsAndThePreviewHoldsEightRows) {
 
 // 175 % is the scale a 200 % screen of 1280 pixels gets.
 INSTANTIATE_TEST_SUITE_P(Scales, CaptionsAtDpi, ::testing::Values(96, 120, 144, 168, 192));
+
+// The locator window follows the screen's scale alone: CTest runs this at each scale of
+// QT_SCALE_FACTOR too.
+TEST_F(MainWindow, LocatorCaptionsShowWholeAtTheScreensScale) {
+  Click(kLocateButton);
+  auto* locator = form->findChild<QWidget*>("Form2");
+  ASSERT_NE(locator, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(locator));
+  ExpectCaptionsWhole(*locator, LocatorWindowControls(), 1,
+                      "a screen scale of " + std::to_string(locator->devicePixelRatioF()));
+}
 
 struct FitCase {
   const char* name;
