@@ -44,17 +44,14 @@ Extent CaptionExtent(HWND control, const ControlRow& row, int width) {
   return {rect.right, rect.bottom};
 }
 
-class CaptionsAtDpi : public MainWindowTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(CaptionsAtDpi, ShowWholeInTheirControlsAndThePreviewHoldsEightRows) {
-  const int dpi = GetParam();
-  form->FitInto(kRoomy, static_cast<UINT>(dpi));
-  Pump();
+// Every caption of a window's table, measured in the font its control is drawn with, lies
+// whole inside the control beside what the control keeps for itself.
+void ExpectCaptionsWhole(HWND window, std::span<const ControlRow> rows, int dpi) {
   const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
-  for (const ControlRow& row : MainWindowControls()) {
+  for (const ControlRow& row : rows) {
     if (!HasCaption(row)) continue;
     SCOPED_TRACE(std::string(row.name) + " \"" + row.caption + "\" at " + std::to_string(dpi));
-    const HWND control = Get(row.name);
+    const HWND control = Control(window, row.name);
     RECT client;
     GetClientRect(control, &client);
     // Room the control keeps for itself: a button's frame, the box before a choice's caption,
@@ -80,6 +77,24 @@ TEST_P(CaptionsAtDpi, ShowWholeInTheirControlsAndThePreviewHoldsEightRows) {
     EXPECT_LE(text.width, room_width);
     EXPECT_LE(text.height, room_height);
   }
+}
+
+class CaptionsAtDpi : public MainWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CaptionsAtDpi, ShowWholeInTheirControlsAndThePreviewHoldsEightRows) {
+  const int dpi = GetParam();
+  form->FitInto(kRoomy, static_cast<UINT>(dpi));
+  Pump();
+  ExpectCaptionsWhole(Window(), MainWindowControls(), dpi);
+  // The locator window, moved to a monitor of this DPI.
+  Click(Get(kLocateButton));
+  const HWND locator = form->LocatorWindowHandle();
+  ASSERT_NE(locator, nullptr);
+  RECT suggested{0, 0, 100, 100};
+  SendMessageW(locator, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+  ExpectCaptionsWhole(locator, LocatorWindowControls(), dpi);
+
   // The preview's text area against eight rows of its font.
   const HWND preview = Get(kPreviewBox);
   RECT area;
