@@ -128,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(WorkAreas, WindowFit,
                                                "LeftScreenAt150", {-1024, 0, 1024, 740}, 144, 120}),
                          [](const auto& info) { return info.param.name; });
 
-// Drawn at 200 %, the background is the 2x picture pixel for pixel; at 100 % the 1x one.
+// Drawn at 200 %, the background is the 2x picture pixel for pixel and the icons are the 2x
+// ones; at 100 % the 1x ones.
 class Background : public MainWindow, public ::testing::WithParamInterface<int> {};
 
 TEST_P(Background, IsThePictureOfTheWindowsScale) {
@@ -143,6 +144,9 @@ TEST_P(Background, IsThePictureOfTheWindowsScale) {
       differing += shown.pixel(x, y) != picture.pixel(x, y);
   }
   EXPECT_EQ(differing, 0);
+  // The picture buttons' icons come from the artwork of the same scale.
+  EXPECT_EQ(Control<QToolButton>(kNewButton)->icon().availableSizes(),
+            QList<QSize>{QSize(32, 32) * scale});
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, Background, ::testing::Values(1, 2));
