@@ -65,7 +65,11 @@ ArtworkPicture Unpack(const unsigned char* bytes, std::size_t size,
     }
   }
   if (pixels.size() != count) return {};
-  return {int(width), int(height), pixels};
+  ArtworkPicture picture;
+  picture.width = int(width);
+  picture.height = int(height);
+  picture.pixels = pixels;
+  return picture;
 }
 
 ArtworkPicture Packed(const unsigned char* bytes, std::size_t size,
