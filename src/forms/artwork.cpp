@@ -10,6 +10,9 @@ namespace embedded {
 extern const unsigned char background_vbei[], window_vbei[], new_vbei[], open_vbei[], save_vbei[];
 extern const std::size_t background_vbei_size, window_vbei_size, new_vbei_size, open_vbei_size,
     save_vbei_size;
+extern const unsigned char background_2x_vbei[], new_2x_vbei[], open_2x_vbei[], save_2x_vbei[];
+extern const std::size_t background_2x_vbei_size, new_2x_vbei_size, open_2x_vbei_size,
+    save_2x_vbei_size;
 }  // namespace embedded
 
 namespace {
@@ -25,8 +28,14 @@ ArtworkPicture Picture(const unsigned char* bytes, std::size_t size) {
 
 }  // namespace
 
-ArtworkPicture Artwork(std::string_view name) {
+ArtworkPicture Artwork(std::string_view name, int scale) {
   using namespace embedded;
+  if (scale == 2) {
+    if (name == "background") return Picture(background_2x_vbei, background_2x_vbei_size);
+    if (name == "new") return Picture(new_2x_vbei, new_2x_vbei_size);
+    if (name == "open") return Picture(open_2x_vbei, open_2x_vbei_size);
+    if (name == "save") return Picture(save_2x_vbei, save_2x_vbei_size);
+  }
   if (name == "background") return Picture(background_vbei, background_vbei_size);
   if (name == "window") return Picture(window_vbei, window_vbei_size);
   if (name == "new") return Picture(new_vbei, new_vbei_size);

@@ -24,10 +24,19 @@ struct ArtworkPicture {
   bool paletted() const { return !colours.empty(); }
 };
 
+// The pictures come at two sizes: as drawn at 100 %, and twice as large for screens at 150 % and
+// more (the window icon at one size only). The scale of the pictures a window draws at `dpi`
+// (96 is 100 %): 1 or 2.
+inline int ArtworkScale(int dpi) {
+  return dpi >= 144 ? 2 : 1;
+}
+
 // "background" (the top-left corner of the main window's picture; the rest of the picture is
 // its dark field), "window" (the windows' icon), "new", "open" and "save" (the picture buttons'
-// icons). An empty picture for any other name. The pixels live as long as the program.
-ArtworkPicture Artwork(std::string_view name);
+// icons), at `scale` 1 or 2. An empty picture for any other name; the 1x picture where there is
+// no 2x one. The pixels live as long as the program, used where the program carries them: a
+// picture no window draws is never read.
+ArtworkPicture Artwork(std::string_view name, int scale = 1);
 
 // Reads a picture from the bytes the program carries: the tag "VBEI", the width and the height
 // as 32-bit little-endian numbers, then the pixels as 32-bit little-endian values; or the tag

@@ -43,7 +43,7 @@ constexpr ControlRow kMainWindow[] = {
   Button({.name = "Command6", .caption = "E&xit", .place = {3540, 5340, 1455, 915}, .tab = 22, .command = C::Exit}),
   Label({.name = "Label1", .caption = "Autoexec Stuff", .place = {420, 3360, 1275, 195}, .font = F::SansBold, .text_colour = SystemColour(14)}),
   Shape({.name = "Shape2", .place = {420, 3540, 4515, 1635}, .outline = SystemColour(13)}),
-  Label({.name = "Label2", .caption = "Location of autoexec.cfg file", .place = {540, 3960, 2010, 195}, .text_colour = Rgb(192, 192, 0)}),
+  Label({.name = "Label2", .caption = "Location of autoexec.cfg file", .place = {540, 3960, 2475, 195}, .text_colour = Rgb(192, 192, 0)}),
   LineEditor({.name = "Text15", .text = "c:\\program files\\Vellmar\\main", .place = {540, 4200, 2475, 285}, .tab = 25, .locked = true, .spoken_name = "Location of autoexec.cfg file"}),
   CheckBox({.name = "Check2", .caption = "Add bind to autoexec for me after saving", .place = {540, 3600, 3915, 315}, .tab = 26, .font = F::SansBold, .background = PictureGround, .text_colour = SystemColour(20)}),
   Label({.name = "Label3", .caption = "Bind it to this key -", .place = {540, 4740, 1620, 195}, .font = F::SansBold, .text_colour = SystemColour(14)}),

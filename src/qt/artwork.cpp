@@ -7,8 +7,8 @@
 
 namespace vbe {
 
-QImage LoadArtwork(const QString& name) {
-  const ArtworkPicture picture = Artwork(name.toStdString());
+QImage LoadArtwork(const QString& name, int scale) {
+  const ArtworkPicture picture = Artwork(name.toStdString(), scale);
   if (!picture) return {};
   // The pixels live as long as the program: the picture is drawn from there, without a copy.
   if (!picture.paletted()) {
@@ -26,8 +26,8 @@ QImage LoadArtwork(const QString& name) {
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QIcon ArtworkIcon(const QString& name) {
-  return QIcon(QPixmap::fromImage(LoadArtwork(name)));
+QIcon ArtworkIcon(const QString& name, int scale) {
+  return QIcon(QPixmap::fromImage(LoadArtwork(name, scale)));
 }
 
 }  // namespace vbe

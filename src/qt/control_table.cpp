@@ -112,6 +112,10 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
       box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       // The preview's rows are replaced one by one; the read-only box keeps no undo history.
       box->setUndoRedoEnabled(false);
+      // It stands inside the preview's outline, without a frame of its own (as on Windows), and
+      // with a narrow margin: eight rows of its font fit its height at every scale.
+      box->setFrameShape(QFrame::NoFrame);
+      box->document()->setDocumentMargin(2);
       return box;
     }
     case ControlKind::OptionButton: {
@@ -275,11 +279,13 @@ QFont MakeLayoutFont(FontName name) {
 
 }  // namespace
 
-QFont LayoutFont(FontName name) {
+QFont LayoutFont(FontName name, qreal scale) {
   static const QFont fonts[] = {
       MakeLayoutFont(FontName::Default), MakeLayoutFont(FontName::SansBold),
       MakeLayoutFont(FontName::Courier), MakeLayoutFont(FontName::Fixedsys)};
-  return fonts[static_cast<int>(name)];
+  QFont font = fonts[static_cast<int>(name)];
+  if (scale != 1) font.setPointSizeF(font.pointSizeF() * scale);
+  return font;
 }
 
 SystemColours PaletteColours(const QPalette& palette) {
@@ -368,6 +374,21 @@ void ControlSet::Build(std::span<const ControlRow> rows, QWidget* window,
             [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tab_order.size(); ++i) {
     QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+  }
+}
+
+void ControlSet::Place(qreal scale) {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const ControlRow& row = rows_[i];
+    QWidget* control = widgets_[i];
+    control->setGeometry(ScaledPixels(row.left, scale), ScaledPixels(row.top, scale),
+                         ScaledPixels(row.width, scale), ScaledPixels(row.height, scale));
+    control->setFont(LayoutFont(row.font, scale));
+    if (auto* button = qobject_cast<QToolButton*>(control)) {
+      button->setIconSize(QSize(32, 32) * scale);
+    }
+    auto* label = qobject_cast<QLabel*>(control);
+    if (!label || !label->wordWrap()) FitCaption(control, BindTextToQString(row.caption));
   }
 }
 

@@ -21,6 +21,10 @@ namespace vbe {
 inline QRect PixelRect(const ControlRow& row) {
   return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
 }
+// A length in twips at the window's own `scale` (1 as the layout is drawn), in pixels.
+inline int ScaledPixels(int twips, qreal scale) {
+  return qRound(twips * scale / TwipsPerPixel);
+}
 
 // A window's controls as its table gives them, and the one way every window's behaviour reads
 // and sets them (app/controls.h).
@@ -32,6 +36,9 @@ class ControlSet : public Controls {
   // spoken name is its caption. `wire` connects each control's events to the window's behaviour.
   void Build(std::span<const ControlRow> rows, QWidget* window,
              const std::function<void(const ControlRow&, QWidget&)>& wire);
+  // Places every control again at the window's own `scale` (1 as the layout is drawn), in its
+  // font at that scale, its caption fitted again; a picture button's icon grows with it.
+  void Place(qreal scale);
   // The control of a row of the table.
   QWidget* Widget(const ControlRow& row) const;
   // What the window shows behind controls without a ground of their own; before Build.
@@ -78,7 +85,7 @@ T& Child(QWidget& window, const char* name) {
 
 // Fonts and colours as the host can show them: a font the host lacks falls back to one of the
 // same kind, and a system colour index to the palette role of the desktop's scheme.
-QFont LayoutFont(FontName name);
+QFont LayoutFont(FontName name, qreal scale = 1);
 QColor ResolveColour(LayoutColour colour, const QColor& fallback);
 // The desktop's scheme as the palette gives it, for choosing readable pairs.
 SystemColours PaletteColours(const QPalette& palette);

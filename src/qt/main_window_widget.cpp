@@ -15,11 +15,14 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <algorithm>
 #include <vector>
 
+#include "forms/artwork.h"
 #include "forms/main_window.h"
+#include "forms/window_fit.h"
 #include "qt/accessible_window.h"
 #include "qt/artwork.h"
 #include "qt/bind_text.h"
@@ -62,7 +65,7 @@ MainWindowWidget::MainWindowWidget(Form1Host host, QWidget* parent)
   for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
+    FitInto(screen->availableGeometry(), qRound(96 * screen->devicePixelRatio()));
   }
   Child<QWidget>(*this, kNewButton).setFocus();
 }
@@ -102,6 +105,40 @@ void MainWindowWidget::BuildControls() {
   for (QLineEdit* editor : findChildren<QLineEdit*>()) {
     connect(editor, &QLineEdit::inputRejected, this, [this] { window_.OnInputRefused(); });
   }
+}
+
+// The decision is taken in device pixels; Qt's own scaling maps the window's pixels to them,
+// and the window draws its layout at what remains of the scale that fits.
+void MainWindowWidget::FitInto(const QRect& work_area, int wanted_dpi) {
+  const qreal ratio = devicePixelRatioF();
+  const auto device = [ratio](int pixels) { return qRound(pixels * ratio); };
+  const FitRequest request{.client_width = MainClientWidth,
+                           .client_height = MainClientHeight,
+                           .wanted_dpi = wanted_dpi,
+                           .frame_width = device(frameGeometry().width() - width()),
+                           .frame_height = device(frameGeometry().height() - height()),
+                           .work_area = {device(work_area.x()), device(work_area.y()),
+                                         device(work_area.width()), device(work_area.height())}};
+  const WindowFit fit = FitWindow(request);
+  const qreal scale = fit.dpi / (96 * ratio);
+  if (scale != layout_scale_) {
+    layout_scale_ = scale;
+    setFont(LayoutFont(FontName::Default, scale));
+    setFixedSize(ScaledPixels(MainClientWidth, scale), ScaledPixels(MainClientHeight, scale));
+    controls_.Place(scale);
+  }
+  if (const int artwork = ArtworkScale(fit.dpi); artwork != artwork_scale_) {
+    artwork_scale_ = artwork;
+    background_ = LoadArtwork("background", artwork);
+    for (const ControlRow& row : MainWindowControls()) {
+      if (row.picture) {
+        static_cast<QToolButton*>(controls_.Widget(row))
+            ->setIcon(ArtworkIcon(row.picture, artwork));
+      }
+    }
+  }
+  move(qRound(fit.left / ratio), qRound(fit.top / ratio));
+  update();
 }
 
 void MainWindowWidget::CopyBind() {
@@ -188,7 +225,11 @@ void MainWindowWidget::Beep() {
 void MainWindowWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ResolveColour(PictureGround, Qt::black));
-  painter.drawImage(0, 0, background_);
+  // The size of the 1x picture at the window's scale, from the 2x one from 150 % on.
+  const ArtworkPicture one = Artwork("background");
+  const QRectF place(0, 0, one.width * layout_scale_, one.height * layout_scale_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(place, background_);
 }
 
 // The behaviour hides the window; a closed last window would end the program before the exit

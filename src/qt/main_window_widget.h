@@ -34,6 +34,12 @@ class MainWindowWidget : public QWidget, public MainWindowView {
 
   // The window's behaviour, which is also the bind document.
   MainWindow& Behaviour() { return window_; }
+  // Lays the window out at the largest scale up to `wanted_dpi` (96 for 100 %) at which it fits
+  // `work_area`, the work area of its screen, and moves it inside there, to its middle. The
+  // window takes its screen's work area and scale when it is made; tests give their own.
+  void FitInto(const QRect& work_area, int wanted_dpi);
+  // The scale the window is drawn at beyond the screen's own: 1 as the layout is drawn.
+  qreal LayoutScale() const { return layout_scale_; }
   // Opens the bind file the program was started with, once the window is shown.
   void OpenFromCommandLine(const std::filesystem::path& file);
 
@@ -75,6 +81,8 @@ class MainWindowWidget : public QWidget, public MainWindowView {
   std::function<void()> beep_;
   MainWindow window_;
   QImage background_;
+  qreal layout_scale_ = 1;
+  int artwork_scale_ = 1;
 
   std::array<QWidget*, LineCount> lines_{};
   QPlainTextEdit* preview_ = nullptr;

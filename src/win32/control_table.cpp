@@ -245,8 +245,8 @@ void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background,
   SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
-HICON MakeArtworkIcon(std::string_view name) {
-  const ArtworkPicture picture = Artwork(name);
+HICON MakeArtworkIcon(std::string_view name, int scale) {
+  const ArtworkPicture picture = Artwork(name, scale);
   if (!picture) return nullptr;
   BITMAPV5HEADER header{};
   header.bV5Size = sizeof(header);

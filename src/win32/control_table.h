@@ -108,8 +108,9 @@ UINT MoveToSuggestedPlace(HWND window, WPARAM wparam, LPARAM lparam);
 void CreateFormWindow(const wchar_t* name, WNDPROC procedure, HBRUSH background, const char* title,
                       DWORD style, HWND owner, SIZE size, void* form);
 
-// A 32 by 32 picture of the artwork as an icon with its alpha; null when there is none.
-HICON MakeArtworkIcon(std::string_view name);
+// A picture of the artwork as an icon with its alpha, 32 by 32 at `scale` 1, 64 by 64 at 2;
+// null when there is none.
+HICON MakeArtworkIcon(std::string_view name, int scale = 1);
 
 // Draws a picture of the artwork with its top-left corner at the device context's origin, scaled
 // from 96 dots per inch to `dpi`.

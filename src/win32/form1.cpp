@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/main_window.h"
+#include "forms/window_fit.h"
 #include "sound/command_interpreter.h"
 #include "win32/form2.h"
 #include "win32/form3.h"
@@ -18,6 +19,13 @@ namespace {
 constexpr wchar_t kClassName[] = L"VbeForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kExitCueTimer = 1;
+
+RECT WorkArea(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(monitor, &info);
+  return info.rcWork;
+}
 
 }  // namespace
 
@@ -40,19 +48,7 @@ Form1::Form1(Form1Host host)
 
   BuildControls();
   behaviour_.Load();
-  ApplyDpi(WindowDpi(window_));
-
-  // Centred on the screen's work area.
-  RECT outer;
-  GetWindowRect(window_, &outer);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
-  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitInto(WorkArea(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY)), WindowDpi(window_));
 }
 
 // The secondary windows use this window's drive table and dialogs, so they go first.
@@ -60,9 +56,7 @@ Form1::~Form1() {
   locator_.reset();
   readme_.reset();
   DestroyFormWindow(window_);
-  for (const auto& [button, icon] : button_icons_) {
-    if (icon) DestroyIcon(icon);
-  }
+  MakeButtonIcons(0);
 }
 
 // The focus starts on the first control of the tab order.
@@ -91,7 +85,6 @@ void Form1::BuildControls() {
       });
       WarnOfRefusals(control, [this] { behaviour_.OnInputRefused(); });
     }
-    if (row.picture) button_icons_.emplace_back(control, MakeArtworkIcon(row.picture));
   }
   LetTabLeave(controls_.Find(kPreviewBox));
   GiveCopyBind(controls_.Find(kPreviewBox), [this] { return behaviour_.BindAsText(u"\r\n"); });
@@ -113,12 +106,47 @@ void Form1::BuildControls() {
   }
 }
 
-void Form1::ApplyDpi(UINT dpi) {
-  const SIZE size = WindowSizeForClient(MainClientWidth, MainClientHeight, kStyle, 0, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  controls_.Place(dpi);
+// The frame keeps the size the system gives it at the monitor's DPI; the client area takes the
+// layout at the scale that fits.
+void Form1::FitInto(const RECT& work, UINT dpi, const POINT* at) {
+  RECT outer, client;
+  GetWindowRect(window_, &outer);
+  GetClientRect(window_, &client);
+  const FitRequest request{
+      .client_width = MainClientWidth,
+      .client_height = MainClientHeight,
+      .wanted_dpi = static_cast<int>(dpi),
+      .frame_width = int(outer.right - outer.left - client.right),
+      .frame_height = int(outer.bottom - outer.top - client.bottom),
+      .work_area = {work.left, work.top, work.right - work.left, work.bottom - work.top},
+      .placed = at != nullptr,
+      .left = at ? at->x : 0,
+      .top = at ? at->y : 0};
+  const WindowFit fit = FitWindow(request);
+  const UINT layout_dpi = static_cast<UINT>(fit.dpi);
+  SetWindowPos(window_, nullptr, fit.left, fit.top,
+               TwipsToPixels(MainClientWidth, layout_dpi) + request.frame_width,
+               TwipsToPixels(MainClientHeight, layout_dpi) + request.frame_height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Place(layout_dpi);
+  MakeButtonIcons(ArtworkScale(fit.dpi));
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The picture buttons' icons from the artwork of `scale`; 0 only releases them.
+void Form1::MakeButtonIcons(int scale) {
+  if (scale == icon_scale_) return;
+  icon_scale_ = scale;
+  for (const auto& [button, icon] : button_icons_) {
+    if (icon) DestroyIcon(icon);
+  }
+  button_icons_.clear();
+  if (scale == 0) return;
+  for (const ControlRow& row : MainWindowControls()) {
+    if (row.picture) {
+      button_icons_.emplace_back(controls_.Find(row.name), MakeArtworkIcon(row.picture, scale));
+    }
+  }
 }
 
 LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -142,9 +170,12 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       if (KeepFocusAcrossActivation(window_, wparam, last_focus_)) return 0;
       break;
-    case WM_DPICHANGED:
-      ApplyDpi(MoveToSuggestedPlace(window_, wparam, lparam));
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      const POINT at{suggested.left, suggested.top};
+      FitInto(WorkArea(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST)), HIWORD(wparam), &at);
       return 0;
+    }
     // A new scheme, or high contrast turned on or off, shows at once.
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
@@ -264,7 +295,11 @@ void Form1::Paint() {
   const SystemColours system = CurrentSystemColours();
   FillRect(dc, &client, brushes_.Get(ToColorRef(WindowGround(PictureGround, system))));
   const UINT dpi = controls_.Dpi();
-  if (!system.high_contrast) DrawPicture(dc, Artwork("background"), dpi);
+  if (!system.high_contrast) {
+    // From 150 % on, the 2x picture at half the DPI: the same size, twice the pixels.
+    const int scale = ArtworkScale(static_cast<int>(dpi));
+    DrawPicture(dc, Artwork("background", scale), dpi / static_cast<UINT>(scale));
+  }
   for (const ControlRow& row : MainWindowControls()) {
     if (row.kind != ControlKind::Shape) continue;
     const RECT rect = PixelRect(row, dpi);

@@ -34,6 +34,12 @@ class Form1 : public MainWindowView {
   void Show(int show_command);
   MainWindow& Behaviour() { return behaviour_; }
 
+  // Lays the window out at the largest scale up to `dpi` (its monitor's) at which it fits
+  // `work`, the work area of its monitor, and moves it inside there: to `at`, its outer
+  // top-left corner, where given, else to the middle. The window takes its monitor's work area
+  // at start and on moving to a monitor of another DPI; tests give one of their own.
+  void FitInto(const RECT& work, UINT dpi, const POINT* at = nullptr);
+
   // The open secondary windows; null when closed.
   HWND LocatorWindowHandle() const;
   HWND ReadMeWindowHandle() const;
@@ -60,7 +66,7 @@ class Form1 : public MainWindowView {
   LRESULT OnControlColour(HDC dc, HWND control, LRESULT standard);
   void DrawPictureButton(const DRAWITEMSTRUCT& item);
   void Paint();
-  void ApplyDpi(UINT dpi);
+  void MakeButtonIcons(int scale);
   HWND SecondaryHandle(SecondaryWindow window) const;
 
   DriveTable drives_;
@@ -76,6 +82,7 @@ class Form1 : public MainWindowView {
   HWND last_focus_ = nullptr;
   SolidBrushes brushes_;
   std::vector<std::pair<HWND, HICON>> button_icons_;
+  int icon_scale_ = 0;  // the artwork scale of the button icons
   std::unique_ptr<Form2> locator_;
   std::unique_ptr<Form3> readme_;
 };

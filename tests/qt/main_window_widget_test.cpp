@@ -23,7 +23,6 @@
 
 #include "app/text_filter.h"
 #include "core/preview.h"
-#include "forms/artwork.h"
 #include "forms/main_window.h"
 #include "qt/bind_text.h"
 #include "qt/control_table.h"
@@ -65,26 +64,6 @@ TEST_F(MainWindow, PlacesEveryControlAsItsRowSaysAndStartsInTheInitialState) {
   ASSERT_EQ(combo->count(), 76);
   EXPECT_EQ(combo->itemText(26), "\\") << "in the catalogue's order";
   EXPECT_EQ(Control<QLineEdit>(kAutoexecFolderBox)->text(), "c:\\program files\\Vellmar\\main");
-}
-
-// The window's picture is the background artwork, colour for colour, wherever no control lies
-// over it, and the dark field beyond it.
-TEST_F(MainWindow, PaintsTheBackgroundArtworkInItsOwnColours) {
-  const ArtworkPicture picture = Artwork("background");
-  ASSERT_TRUE(picture.paletted());
-  const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  int compared = 0, differing = 0;
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      if (form->childAt(x, y)) continue;
-      ++compared;
-      const std::uint8_t number = picture.colour_numbers[std::size_t(y) * picture.stride + x];
-      if (shown.pixel(x, y) != (picture.colours[number] | 0xFF000000u)) ++differing;
-    }
-  }
-  EXPECT_GT(compared, picture.width * picture.height / 2);
-  EXPECT_EQ(differing, 0);
-  EXPECT_EQ(shown.pixel(picture.width + 1, picture.height + 1), qRgb(8, 8, 24));
 }
 
 TEST_F(MainWindow, TabFollowsTheLayoutFromNew) {

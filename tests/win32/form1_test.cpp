@@ -8,6 +8,7 @@
 #include "core/bind_file.h"
 #include "core/preview.h"
 #include "gamecfg/key_catalogue.h"
+#include "support/artwork_pixels.h"
 #include "support/cue_file.h"
 #include "win32/editor_app.h"
 #include "win32/win32_fixture.h"
@@ -730,8 +731,7 @@ TEST(ArtworkDrawing, DrawsThePalettedBackgroundPixelForPixelAndScaledAtHigherDpi
       int differing = 0;
       for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
-          const std::uint8_t number = picture.colour_numbers[std::size_t(y) * picture.stride + x];
-          if (at(x, y) != (picture.colours[number] & 0xFFFFFF)) ++differing;
+          if (at(x, y) != (ArtworkPixel(picture, x, y) & 0xFFFFFF)) ++differing;
         }
       }
       EXPECT_EQ(differing, 0);

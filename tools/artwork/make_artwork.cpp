@@ -38,11 +38,14 @@ QPainterPath Bubble(const QRectF& r, qreal radius) {
   return path.united(tail);
 }
 
-QImage Background() {
-  QImage image(700, 600, QImage::Format_RGB32);
+// The pictures are drawn in the coordinates of their 1x size; `scale` 2 draws them at twice as
+// many pixels for screens at 150 % and more.
+QImage Background(int scale) {
+  QImage image(700 * scale, 600 * scale, QImage::Format_RGB32);
   image.fill(kGround);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
 
   // A faint glow behind the emblem and a few stars.
   QRadialGradient glow(QPointF(80, 95), 150);
@@ -102,10 +105,11 @@ QImage Background() {
   return image;
 }
 
-QImage WindowIcon() {
-  QImage image = NewImage(32, 32);
+QImage WindowIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   const QRectF bubble(2, 3, 28, 21);
   p.setBrush(QColor(30, 50, 110));
   p.setPen(QPen(kBlue, 1.6));
@@ -119,10 +123,11 @@ QImage WindowIcon() {
   return image;
 }
 
-QImage NewIcon() {
-  QImage image = NewImage(32, 32);
+QImage NewIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   QPainterPath page;
   page.moveTo(7, 3);
   page.lineTo(19, 3);
@@ -141,10 +146,11 @@ QImage NewIcon() {
   return image;
 }
 
-QImage OpenIcon() {
-  QImage image = NewImage(32, 32);
+QImage OpenIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setPen(QPen(QColor(140, 95, 10), 1.3));
   p.setBrush(QColor(226, 170, 40));
   QPainterPath back;
@@ -161,10 +167,11 @@ QImage OpenIcon() {
   return image;
 }
 
-QImage SaveIcon() {
-  QImage image = NewImage(32, 32);
+QImage SaveIcon(int scale) {
+  QImage image = NewImage(32 * scale, 32 * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   QPainterPath disk;
   disk.moveTo(4, 4);
   disk.lineTo(24, 4);
@@ -323,10 +330,15 @@ int main(int argc, char** argv) {
   const QDir out(argc > 1 ? argv[1] : ".");
   // The background picture is a plain dark field, 700 by 600, with the artwork in its top-left
   // corner; only that corner is stored, and the window fills the rest with the field's colour.
-  const QImage background = Background().copy(0, 0, 360, 220);
-  const bool ok = background.save(out.filePath("background.png")) &&
-                  SavePaletted(background, out.filePath("background.vbei")) &&
-                  SaveBoth(WindowIcon(), out, "window") && SaveBoth(NewIcon(), out, "new") &&
-                  SaveBoth(OpenIcon(), out, "open") && SaveBoth(SaveIcon(), out, "save");
-  return ok ? 0 : 1;
+  bool ok = true;
+  for (int scale : {1, 2}) {
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+    const QImage background = Background(scale).copy(0, 0, 360 * scale, 220 * scale);
+    ok = ok && background.save(out.filePath("background" + suffix + ".png")) &&
+         SavePaletted(background, out.filePath("background" + suffix + ".vbei")) &&
+         SaveBoth(NewIcon(scale), out, "new" + suffix) &&
+         SaveBoth(OpenIcon(scale), out, "open" + suffix) &&
+         SaveBoth(SaveIcon(scale), out, "save" + suffix);
+  }
+  return ok && SaveBoth(WindowIcon(1), out, "window") ? 0 : 1;
 }
