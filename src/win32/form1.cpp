@@ -38,6 +38,7 @@ Form1::Form1(Form1Host host)
                  host.audio ? *host.audio : own_audio_) {
   if (!end_program_) end_program_ = [] { PostQuitMessage(0); };
   if (!beep_) beep_ = [] { MessageBeep(MB_OK); };
+  system_colours_ = CurrentSystemColours();
   CreateFormWindow(kClassName, FormWindowProc<Form1>, nullptr, ProgramTitle, kStyle, nullptr,
                    {100, 100}, this);
   // Files dropped on the window arrive as WM_DROPFILES; the style is all DragAcceptFiles sets,
@@ -179,6 +180,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     // A new scheme, or high contrast turned on or off, shows at once.
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
+      system_colours_ = CurrentSystemColours();
       RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       break;
     case WM_DROPFILES:
@@ -239,7 +241,7 @@ LRESULT Form1::OnControlColour(HDC dc, HWND control, LRESULT standard) {
   const ControlRow* row = controls_.RowOf(control);
   if (!row) return standard;
   const LayoutColour text = controls_.TextColourOf(*row);
-  const SystemColours system = CurrentSystemColours();
+  const SystemColours& system = system_colours_;
   if (!system.high_contrast && row->kind != ControlKind::Label &&
       row->background == DefaultColour && text == DefaultColour)
     return standard;
@@ -292,7 +294,7 @@ void Form1::Paint() {
   HDC dc = BeginPaint(window_, &paint);
   RECT client;
   GetClientRect(window_, &client);
-  const SystemColours system = CurrentSystemColours();
+  const SystemColours& system = system_colours_;
   FillRect(dc, &client, brushes_.Get(ToColorRef(WindowGround(PictureGround, system))));
   const UINT dpi = controls_.Dpi();
   if (!system.high_contrast) {

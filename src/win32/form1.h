@@ -81,6 +81,9 @@ class Form1 : public MainWindowView {
   HWND combo_edit_ = nullptr;
   HWND last_focus_ = nullptr;
   SolidBrushes brushes_;
+  // The system's colours, read again when the scheme or high contrast changes: every control
+  // asks for its colours on each paint.
+  SystemColours system_colours_;
   std::vector<std::pair<HWND, HICON>> button_icons_;
   int icon_scale_ = 0;  // the artwork scale of the button icons
   std::unique_ptr<Form2> locator_;

@@ -51,6 +51,5 @@ TEST(WindowTables, TakeAtMost36CharactersInEachLineAndVisitTheControlsInTabOrder
             (std::vector<std::string>{"Drive1", "Command1", "Command2", "Dir1"}));
 }
 
-
 }  // namespace
 }  // namespace vbe::testing
