@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -60,8 +61,9 @@ class PictureBytes {
                std::vector<std::uint8_t> tail = {}) {
     words_.resize(1 + numbers.size() + (tail.size() + 3) / 4);
     std::memcpy(words_.data(), tag, 4);
-    std::memcpy(words_.data() + 1, numbers.data(), numbers.size() * 4);
-    std::memcpy(words_.data() + 1 + numbers.size(), tail.data(), tail.size());
+    std::copy(numbers.begin(), numbers.end(), words_.begin() + 1);
+    std::copy(tail.begin(), tail.end(),
+              reinterpret_cast<std::uint8_t*>(words_.data() + 1 + numbers.size()));
     size_ = 4 + numbers.size() * 4 + tail.size();
   }
   std::span<const unsigned char> Bytes(std::size_t skip = 0, int extra = 0) const {
