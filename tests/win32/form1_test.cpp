@@ -8,7 +8,6 @@
 #include "core/bind_file.h"
 #include "core/preview.h"
 #include "gamecfg/key_catalogue.h"
-#include "support/artwork_pixels.h"
 #include "support/cue_file.h"
 #include "win32/editor_app.h"
 #include "win32/win32_fixture.h"
@@ -702,47 +701,6 @@ TEST_F(MainWindow, ExitHidesTheWindowAndEndsOnceTheExitCueHasPlayedOrTheSessionE
     Sleep(1000);
     Pump();
     EXPECT_EQ(ends, 1);
-  }
-}
-
-// The background drawn into a 32-bit bitmap: at 96 dots per inch every pixel is the picture's
-// own colour; at 192 the picture covers twice the width and height.
-TEST(ArtworkDrawing, DrawsThePalettedBackgroundPixelForPixelAndScaledAtHigherDpi) {
-  const ArtworkPicture picture = Artwork("background");
-  ASSERT_TRUE(picture.paletted());
-  for (const UINT dpi : {96u, 192u}) {
-    const int width = MulDiv(picture.width, static_cast<int>(dpi), 96) + 8;
-    const int height = MulDiv(picture.height, static_cast<int>(dpi), 96) + 8;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_TRUE(bitmap);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const std::uint32_t kUntouched = 0x00ABCDEF;
-    std::fill_n(static_cast<std::uint32_t*>(bits), std::size_t(width) * height, kUntouched);
-    DrawPicture(dc, picture, dpi);
-    GdiFlush();
-    const auto at = [&](int x, int y) {
-      return static_cast<const std::uint32_t*>(bits)[std::size_t(y) * width + x] & 0xFFFFFF;
-    };
-    if (dpi == 96) {
-      int differing = 0;
-      for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-          if (at(x, y) != (ArtworkPixel(picture, x, y) & 0xFFFFFF)) ++differing;
-        }
-      }
-      EXPECT_EQ(differing, 0);
-    }
-    const int right = width - 8, bottom = height - 8;
-    EXPECT_NE(at(right - 1, bottom - 1), kUntouched) << dpi;
-    EXPECT_EQ(at(right, bottom - 1), kUntouched) << dpi;
-    EXPECT_EQ(at(right - 1, bottom), kUntouched) << dpi;
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
   }
 }
 
